@@ -1,0 +1,46 @@
+# Two commands set everything up on a fresh Debian 12 machine:
+#   make run    install what is missing, build (release), start the program
+#   make test   install what is missing, build and run every test headless
+# Further targets: make build, make screenshots, make bench, make clean.
+
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
+
+PACKAGES := g++ make cmake pkg-config \
+    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
+    libgtest-dev libgmock-dev libbenchmark-dev \
+    xvfb xauth
+
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build run test test-asan test-release screenshots bench clean
+
+deps:
+	@tools/install-deps $(PACKAGES)
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/kvyaxkelen
+
+test: deps test-asan test-release
+
+# The sanitizer build runs the same tests; a leak or undefined behaviour fails it.
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-release: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

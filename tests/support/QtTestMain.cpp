@@ -1,0 +1,11 @@
+// Test entry point for tests that need a QApplication (widgets, fonts,
+// rich-text documents). ctest runs them on the offscreen platform.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
