@@ -1,0 +1,296 @@
+// kv_artwork: draws the day-sign cards and the icons into an assets folder.
+//
+//     kv_artwork <assets-folder> [--sheets <prefix>]
+//
+// Everything is painted by code, so running it again gives the same files.
+// Each file is read back and checked after it is written; with --sheets it
+// also writes <prefix>.png (the cards as the program shows them, with the
+// icons) and <prefix>-raw.png (the cards as stored) for review.
+
+#include "cards.h"
+#include "icofile.h"
+#include "icons.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace artwork;
+
+// Chosen so the cards come out at about 10 to 14 KB each.
+constexpr int kJpegQuality = 95;
+constexpr qint64 kSmallestCard = 8 * 1024;
+constexpr qint64 kLargestCard = 16 * 1024;
+
+constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
+struct Check {
+    QString file;
+    qint64 bytes = 0;
+    QString what;
+    QString problem;  // empty when the file is as intended
+};
+
+class Checks {
+public:
+    explicit Checks(QString root) : root_(std::move(root)) {}
+
+    Check &add(const QString &path, const QString &what)
+    {
+        Check check;
+        check.file = QDir(root_).relativeFilePath(path);
+        check.bytes = QFileInfo(path).size();
+        check.what = what;
+        checks_.push_back(check);
+        return checks_.back();
+    }
+
+    bool print() const
+    {
+        int failures = 0;
+        std::printf("%-42s %7s  %s\n", "file", "bytes", "contents");
+        for (const Check &check : checks_) {
+            std::printf("%-42s %7lld  %s%s%s\n", qPrintable(check.file), static_cast<long long>(check.bytes),
+                        qPrintable(check.what), check.problem.isEmpty() ? "" : "  <-- ",
+                        qPrintable(check.problem));
+            failures += check.problem.isEmpty() ? 0 : 1;
+        }
+        if (failures)
+            std::printf("%d file(s) not as intended\n", failures);
+        return failures == 0;
+    }
+
+private:
+    QString root_;
+    std::vector<Check> checks_;
+};
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+void writeCard(const QString &path, int index, Checks &checks)
+{
+    QImageWriter writer(path, "jpeg");
+    writer.setQuality(kJpegQuality);
+    writer.setOptimizedWrite(true);
+    const bool written = writer.write(cardForFile(index));
+
+    const QString name = QString::fromLatin1("%1 %2").arg(QString::fromLatin1(kColourWords[index % 4]),
+                                                          QString::fromLatin1(kDaySigns[index].name));
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    Check &check = checks.add(path, QString::fromLatin1("JPEG %1x%2 q%3, %4")
+                                        .arg(size.width())
+                                        .arg(size.height())
+                                        .arg(kJpegQuality)
+                                        .arg(name));
+    if (!written)
+        check.problem = writer.errorString();
+    else if (reader.format() != "jpeg" || size != kFileSize)
+        check.problem = QStringLiteral("not a 120x184 JPEG");
+    else if (check.bytes < kSmallestCard || check.bytes > kLargestCard)
+        check.problem = QStringLiteral("outside 8-16 KB");
+}
+
+// Writes an icon, then reads it back the way any consumer would and checks
+// what it holds.
+void writeIco(const QString &path, const IndexedImage &picture, qint64 expectedBytes, QPoint mustBeOpaque,
+              const QString &what, Checks &checks)
+{
+    const bool written = writeFile(path, encodeIco(picture));
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QImage image(path, "ico");
+    Check &check = checks.add(path, what);
+    const int storedDepth = bytes.size() > 37 ? static_cast<unsigned char>(bytes[36]) : -1;
+    if (!written)
+        check.problem = QStringLiteral("could not be written");
+    else if (bytes.size() != expectedBytes)
+        check.problem = QStringLiteral("expected %1 bytes").arg(expectedBytes);
+    else if (storedDepth != picture.bitsPerPixel)
+        check.problem = QStringLiteral("stored at %1 bits per pixel").arg(storedDepth);
+    else if (image.isNull() || image.size() != QSize(32, 32))
+        check.problem = QStringLiteral("does not load as a 32x32 icon");
+    else if (qAlpha(image.pixel(0, 0)) != 0 || qAlpha(image.pixel(31, 0)) != 0)
+        check.problem = QStringLiteral("corners are not transparent");
+    else if (qAlpha(image.pixel(mustBeOpaque)) != 255)
+        check.problem = QStringLiteral("hole where the picture should be");
+}
+
+IndexedImage pointerImage(const PointerArt &art, int bitsPerPixel)
+{
+    IndexedImage image;
+    image.size = PointerArt::kSize;
+    image.bitsPerPixel = bitsPerPixel;
+    const int levels = 1 << bitsPerPixel;
+    for (int i = 0; i < levels; ++i) {
+        const int grey = i * 255 / (levels - 1);
+        image.palette.append(qRgb(grey, grey, grey));
+    }
+    for (int level : art.level) {
+        image.transparent.push_back(level < 0);
+        // The two-colour pointer keeps the black outline and fills with white.
+        const int index = level < 0 ? 0 : bitsPerPixel == 1 ? (level == 0 ? 0 : 1) : level;
+        image.index.push_back(index);
+    }
+    return image;
+}
+
+QImage enlarged(const QImage &image, int factor)
+{
+    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+void drawChecker(QPainter &painter, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); y += 8)
+        for (int x = area.left(); x <= area.right(); x += 8)
+            painter.fillRect(QRect(x, y, 8, 8).intersected(area),
+                             ((x - area.left()) / 8 + (y - area.top()) / 8) % 2 ? QColor(0xc8, 0xc8, 0xc8)
+                                                                                 : QColor(0xf4, 0xf4, 0xf4));
+}
+
+bool writeSheets(const QString &assets, const QString &prefix)
+{
+    constexpr int kGap = 10;
+    constexpr int kColumns = 10;
+    const QColor background(0x44, 0x47, 0x4d);
+    std::vector<QImage> cards;
+    for (const DaySign &sign : kDaySigns)
+        cards.emplace_back(assets + QStringLiteral("/glyphs/") + QString::fromLatin1(sign.file));
+
+    // As the program shows them: stretched into 93 x 120.
+    const QImage icon(assets + QStringLiteral("/icons/kvyaxkelen.ico"), "ico");
+    const QImage plain(assets + QStringLiteral("/icons/hand-plain.ico"), "ico");
+    const QImage shaded(assets + QStringLiteral("/icons/hand-shaded.ico"), "ico");
+    const int cardsHeight = 2 * (kShownSize.height() + kGap);
+    QImage sheet(kGap + kColumns * (kShownSize.width() + kGap), kGap + cardsHeight + 2 * (256 + kGap),
+                 QImage::Format_RGB32);
+    sheet.fill(background);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const QPoint at(kGap + static_cast<int>(i % kColumns) * (kShownSize.width() + kGap),
+                        kGap + static_cast<int>(i / kColumns) * (kShownSize.height() + kGap));
+        painter.drawImage(at, cards[i].scaled(kShownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    int x = kGap;
+    const int y = kGap + cardsHeight;
+    painter.drawImage(QPoint(x, y), icon);
+    x += 32 + kGap;
+    for (const QImage &picture : {icon, plain, shaded}) {
+        const QRect box(x, y, 128, 128);
+        drawChecker(painter, box);
+        painter.drawImage(box.topLeft(), enlarged(picture, 4));
+        x += 128 + kGap;
+    }
+    int iconX = kGap;
+    for (int size : kIconSizes) {
+        const QImage png(assets + QStringLiteral("/icons/hicolor/%1x%1/apps/kvyaxkelen.png").arg(size));
+        const QRect box(iconX, y + 128 + kGap, size, size);
+        drawChecker(painter, box);
+        painter.drawImage(box.topLeft(), png);
+        iconX += size + kGap;
+    }
+    painter.end();
+
+    // As stored: 120 x 184.
+    QImage raw(kGap + kColumns * (kFileSize.width() + kGap), kGap + 2 * (kFileSize.height() + kGap),
+               QImage::Format_RGB32);
+    raw.fill(background);
+    painter.begin(&raw);
+    for (size_t i = 0; i < cards.size(); ++i)
+        painter.drawImage(QPoint(kGap + static_cast<int>(i % kColumns) * (kFileSize.width() + kGap),
+                                 kGap + static_cast<int>(i / kColumns) * (kFileSize.height() + kGap)),
+                          cards[i]);
+    painter.end();
+    return sheet.save(prefix + QStringLiteral(".png")) && raw.save(prefix + QStringLiteral("-raw.png"));
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: kv_artwork <assets-folder> [--sheets <prefix>]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Nothing is shown on screen, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    QString assets;
+    QString sheets;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--sheets") && i + 1 < args.size())
+            sheets = args[++i];
+        else if (assets.isEmpty() && !args[i].startsWith(QLatin1Char('-')))
+            assets = args[i];
+        else
+            return usage();
+    }
+    if (assets.isEmpty())
+        return usage();
+    assets = QDir(assets).absolutePath();
+
+    if (letteringFamily() != QLatin1String("DejaVu Sans")) {
+        std::fprintf(stderr, "kv_artwork: the lettering needs the DejaVu Sans font (found %s)\n",
+                     qPrintable(letteringFamily()));
+        return 1;
+    }
+
+    const QDir root(assets);
+    for (const QString &folder : {QStringLiteral("glyphs"), QStringLiteral("icons")})
+        root.mkpath(folder);
+    for (int size : kIconSizes)
+        root.mkpath(QStringLiteral("icons/hicolor/%1x%1/apps").arg(size));
+
+    Checks checks(assets);
+    for (int i = 0; i < static_cast<int>(kDaySigns.size()); ++i)
+        writeCard(root.filePath(QStringLiteral("glyphs/") + QString::fromLatin1(kDaySigns[i].file)), i, checks);
+
+    // Sizes: 6 + 16 of directory, 40 of header, the palette, the pixels and
+    // the 128-byte mask.
+    writeIco(root.filePath(QStringLiteral("icons/kvyaxkelen.ico")), quantizeTo256(paintAppIcon(32)), 2238,
+             QPoint(16, 16), QStringLiteral("ICO 32x32, 256 colours, application"), checks);
+    const PointerArt hand = handPointer();
+    const QString hot = QStringLiteral(", hot spot %1,%2").arg(hand.hotSpot.x()).arg(hand.hotSpot.y());
+    writeIco(root.filePath(QStringLiteral("icons/hand-plain.ico")), pointerImage(hand, 1), 326, hand.hotSpot,
+             QStringLiteral("ICO 32x32, 2 colours, pointer") + hot, checks);
+    writeIco(root.filePath(QStringLiteral("icons/hand-shaded.ico")), pointerImage(hand, 4), 766, hand.hotSpot,
+             QStringLiteral("ICO 32x32, 16 greys, pointer") + hot, checks);
+
+    for (int size : kIconSizes) {
+        const QString path = root.filePath(QStringLiteral("icons/hicolor/%1x%1/apps/kvyaxkelen.png").arg(size));
+        const bool written = paintAppIcon(size).save(path, "png");
+        const QImage back(path, "png");
+        Check &check = checks.add(path, QStringLiteral("PNG %1x%1 with alpha").arg(size));
+        if (!written || back.size() != QSize(size, size) || !back.hasAlphaChannel())
+            check.problem = QStringLiteral("not a %1x%1 PNG with alpha").arg(size);
+        else if (qAlpha(back.pixel(0, 0)) != 0 || qAlpha(back.pixel(size / 2, size / 2)) != 255)
+            check.problem = QStringLiteral("transparency in the wrong place");
+    }
+
+    const bool ok = checks.print();
+    if (!sheets.isEmpty() && !writeSheets(assets, sheets)) {
+        std::fprintf(stderr, "kv_artwork: could not write the review sheets at %s\n", qPrintable(sheets));
+        return 1;
+    }
+    return ok ? 0 : 1;
+}
