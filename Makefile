@@ -15,7 +15,7 @@ PACKAGES := g++ make cmake pkg-config \
 
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan test-release screenshots bench clean
+.PHONY: deps configure build run test test-asan test-release screenshots artwork bench clean
 
 deps:
 	@tools/install-deps $(PACKAGES)
@@ -41,6 +41,15 @@ test-release: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# PNG pictures of every window, at normal and double scale, in build/screenshots.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/kv_screenshots $(BUILD_DIR)/screenshots
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/screenshots/kv_screenshots $(BUILD_DIR)/screenshots
+
+# Draws the glyph pictures and icons in assets/ afresh.
+artwork: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/artwork/kv_artwork assets
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,10 +1,16 @@
+// KV Yaxkelen: a Mayan day-sign reading.
+#include "startup/Startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KV Yaxkelen v1.20"));
-    window.show();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // The run ends only through QuitApplication, never because the last
+    // window went (the exit screen is a tool window).
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!StartupSequence(instance)) return 0;
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+#include "tests/support/QtPrinters.h"
 #include "engine/Catalogue.h"
 #include "engine/Draw.h"
 #include "tests/support/ScriptedRandom.h"

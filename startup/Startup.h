@@ -1,0 +1,62 @@
+#pragma once
+// From process start until the main window runs: one instance per user, the
+// random generator seeded, the update reminder, the main window and the
+// sponsor caption.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QLockFile;
+
+// Holds the per-user lock that marks a running instance, for as long as the
+// object lives. A lock left behind by a crashed or killed run is taken over.
+class SingleInstance {
+public:
+    // The lock lives in the user's runtime folder unless a path is given.
+    explicit SingleInstance(const QString& lockPath = DefaultLockPath());
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // False only when another instance of this user holds the lock. When the
+    // lock cannot be made at all (no writable place), the program runs:
+    // better two instances than none.
+    bool Acquire();
+
+    static QString DefaultLockPath();
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+// The start-up sequence. Returns false when the process is to end at once
+// (another instance runs), true when the main window runs.
+bool StartupSequence(SingleInstance& instance);
+
+// Closes every loaded window in turn (each one's close handling runs), then
+// ends the process. Runs to its end once per process, even when a close
+// handling calls it again.
+void QuitApplication();
+
+// Whether QuitApplication has run in this process.
+bool ApplicationEnded();
+
+// How QuitApplication ends the process. The default leaves the event loop
+// (or keeps it from starting); tests put a recorder in its place.
+using ProcessEnder = std::function<void()>;
+void SetProcessEnder(ProcessEnder ender);
+void EndEventLoop();
+
+// Takes one value from the random generator and brings one of the main
+// window's two sponsor captions to the front: the co-brand caption for an
+// odd number, the fully-branded one for an even number.
+void CoBrand_Randomize();
+
+// The number CoBrand_Randomize drew (1 to 6); 0 before it ran.
+extern std::int16_t intCoBrandRandomNumber;
+
+// Only for tests: lets QuitApplication run again in the same process.
+void ResetQuitForTesting();

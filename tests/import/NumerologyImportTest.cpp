@@ -1,0 +1,179 @@
+#include "tests/support/QtPrinters.h"
+#include "import/NumerologyImport.h"
+#include "tests/support/WindowTest.h"
+#include "windows/CommonDialog.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class Import : public WindowTest {
+protected:
+    Import()
+        : dialog_([this](const CommonDialog& settings, QWidget* parent) {
+              asked.push_back(settings);
+              parents.push_back(parent);
+              return answer;
+          }) {}
+
+    frmMain& Main(const QString& name = QString()) {
+        frmMain& window = Forms::Load<frmMain>();
+        window.show();
+        window.txtName->setText(name);
+        return window;
+    }
+
+    QString File(const QString& name, const QByteArray& content) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    bool ReadingShown() const { return Visible(Forms::Loaded<frmMayanTarotResult>()); }
+
+    QTemporaryDir folder;
+    QString answer;
+    std::vector<CommonDialog> asked;
+    std::vector<QWidget*> parents;
+
+private:
+    ScopedOpenFileHandler dialog_;
+};
+
+}  // namespace
+
+TEST_F(Import, TheDialogIsSetUpForNumerologyFiles) {
+    frmMain& window = Main();
+    QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+    ASSERT_EQ(asked.size(), 1u);
+    const CommonDialog& cd = asked[0];
+    EXPECT_EQ(cd.Filter, QStringLiteral("KV Numerelle (*.num)|*.num"));
+    EXPECT_EQ(cd.FilterIndex, 2);
+    EXPECT_EQ(cd.DefaultExt, QStringLiteral("num"));
+    EXPECT_EQ(cd.Flags, 36868);
+    EXPECT_EQ(cd.DialogTitle, QStringLiteral("Select the source file"));
+    EXPECT_EQ(cd.FileName, QString());
+    EXPECT_TRUE(cd.CancelError);
+    EXPECT_EQ(parents[0], &window);
+}
+
+TEST_F(Import, ACancelChangesNothingAndSaysNothing) {
+    frmMain& window = Main(QStringLiteral("Ana"));
+    answer = QString();
+    QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(ReadingShown());
+    EXPECT_EQ(window.txtName->text(), QStringLiteral("Ana"));
+}
+
+TEST_F(Import, OtherEndingsAreRefusedCaseSensitively) {
+    frmMain& window = Main(QStringLiteral("Ana"));
+    for (const QString& name : {QStringLiteral("reading.txt"), QStringLiteral("READING.NUM"), QStringLiteral("a.Num")}) {
+        shown.clear();
+        answer = File(name, "Ana\r\n");
+        QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+        ASSERT_EQ(shown.size(), 1u) << name.toStdString();
+        EXPECT_EQ(shown[0].request.text, QStringLiteral("Please Check The File."));
+        EXPECT_EQ(shown[0].request.icon, MessageIcon::Critical);
+        EXPECT_EQ(shown[0].request.buttons, MessageButtons::Ok);
+        EXPECT_FALSE(ReadingShown());
+    }
+    // Any path whose last three letters are "num" passes, dot or not.
+    shown.clear();
+    answer = File(QStringLiteral("saved_num"), "");
+    QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(ReadingShown());
+}
+
+TEST_F(Import, AFileWithAnEmptyNameBoxIsReadThenTheNameIsAskedFor) {
+    frmMain& window = Main();
+    answer = File(QStringLiteral("saved.num"), "Ana\rMaria\r\n1990\r\n");
+    QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].request.text, QStringLiteral("Please Enter Your Name"));
+    EXPECT_FALSE(ReadingShown());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(Import, WithANameAnyFileGivesAReading) {
+    const std::vector<QByteArray> contents{
+        "", "one\r\ntwo", "1\r2\r3\r4\r5\r6\r7\r8\r", QByteArray("\x00\xff\xfe binary \x01", 13)};
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        SCOPED_TRACE(i);
+        frmMain& window = Main(QStringLiteral("Ana"));
+        answer = File(QStringLiteral("f%1.num").arg(i), contents[i]);
+        QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+        Settle();
+        EXPECT_TRUE(shown.empty());
+        EXPECT_TRUE(ReadingShown());
+        EXPECT_EQ(Forms::Loaded<frmMain>(), nullptr);
+        CloseEverything();
+    }
+}
+
+TEST_F(Import, UnreadableFilesAndFoldersGoOnToTheReadingQuietly) {
+    const QString folderNum = folder.filePath(QStringLiteral("folder.num"));
+    ASSERT_TRUE(QDir().mkpath(folderNum));
+    const QString locked = File(QStringLiteral("locked.num"), "x\r\n");
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    for (const QString& path : {folderNum, locked, folder.filePath(QStringLiteral("gone.num"))}) {
+        SCOPED_TRACE(path.toStdString());
+        frmMain& window = Main(QStringLiteral("Ana"));
+        answer = path;
+        QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+        Settle();
+        EXPECT_TRUE(shown.empty());
+        EXPECT_TRUE(ReadingShown());
+        CloseEverything();
+    }
+}
+
+TEST(NumerologyLines, LinesEndInCarriageReturnsWithOptionalLineFeeds) {
+    QTemporaryDir folder;
+    const auto read = [&](const QByteArray& content) {
+        QFile file(folder.filePath(QStringLiteral("x.num")));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(content);
+        file.close();
+        return ReadNumerologyLines(file.fileName());
+    };
+    EXPECT_EQ(read("a\r\nb\rc\r\n\r\ne\rf\rg\r"), (NumerologyLines{"a", "b", "c", "", "e", "f"}));
+    EXPECT_EQ(read("one\r\ntwo"), (NumerologyLines{"one", "two", "", "", "", ""}));
+    EXPECT_EQ(read("lf\nonly\n"), (NumerologyLines{"lf\nonly\n", "", "", "", "", ""}));
+    EXPECT_EQ(read(""), NumerologyLines{});
+    EXPECT_EQ(read("\xe9t\xe9\r"), (NumerologyLines{QStringLiteral("été"), "", "", "", "", ""}));
+    EXPECT_EQ(ReadNumerologyLines(folder.filePath(QStringLiteral("missing.num"))), NumerologyLines{});
+}
+
+TEST(NumerologyLines, AHugeFileWithoutLineBreaksIsReadOnlyInPart) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("huge.num")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // 150 MB without a single line break, written sparsely.
+    ASSERT_TRUE(file.resize(150LL * 1024 * 1024));
+    file.close();
+    const NumerologyLines lines = ReadNumerologyLines(file.fileName());
+    EXPECT_EQ(lines[0].size(), kMaxLineBytes);
+    EXPECT_TRUE(lines[1].isEmpty());
+}
+
+TEST_F(Import, AltOReachesTheImportAtTheOpeningSize) {
+    frmMain& window = Main(QStringLiteral("Ana"));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The button lies below the client area: unseen, but its access key works.
+    EXPECT_GT(window.cmdOpen->y(), window.centralWidget()->height());
+    answer = QString();
+    QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
+    // An access key presses the button visibly: the click follows shortly.
+    for (int i = 0; i < 50 && asked.empty(); ++i) QTest::qWait(10);
+    EXPECT_EQ(asked.size(), 1u);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Readable failure messages for Qt values in GoogleTest assertions.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '{';
+    for (qsizetype i = 0; i < list.size(); ++i) *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
+    *out << '}';
+}
+
+inline void PrintTo(const QDateTime& moment, std::ostream* out) {
+    *out << moment.toString(Qt::ISODateWithMs).toStdString();
+}

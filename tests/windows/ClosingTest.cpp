@@ -1,0 +1,146 @@
+// Closing the working windows hands over to the exit screen; moving between
+// them never shows it; leaving it ends the program.
+#include "tests/support/QtPrinters.h"
+#include "tests/support/WindowTest.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Counts how often a widget is shown.
+class ShowCounter final : public QObject {
+public:
+    using QObject::QObject;
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) ++shows;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class Closing : public WindowTest {
+protected:
+    Closing() {
+        // The exit screen exists from the start here, so every show is counted.
+        Forms::Load<frmNagScreen2>().installEventFilter(&counter);
+    }
+
+    frmMain& Main() {
+        frmMain& window = Forms::Load<frmMain>();
+        window.show();
+        return window;
+    }
+
+    frmMayanTarotResult& Reading() {
+        frmMain& main = Main();
+        main.txtName->setText(QStringLiteral("Ana"));
+        main.NextSequence();
+        Settle();
+        return *Forms::Loaded<frmMayanTarotResult>();
+    }
+
+    void ExpectOnlyTheExitScreen() {
+        Settle();
+        EXPECT_EQ(Forms::Loaded<frmMain>(), nullptr);
+        EXPECT_EQ(Forms::Loaded<frmMayanTarotResult>(), nullptr);
+        ASSERT_NE(Forms::Loaded<frmNagScreen2>(), nullptr);
+        EXPECT_TRUE(Forms::Loaded<frmNagScreen2>()->isVisible());
+        EXPECT_EQ(counter.shows, 1);
+        EXPECT_EQ(processEnds, 0);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) {
+                EXPECT_EQ(window, Forms::Loaded<frmNagScreen2>()) << window->objectName().toStdString();
+            }
+        }
+    }
+
+    ShowCounter counter;
+};
+
+}  // namespace
+
+TEST_F(Closing, TheMainWindowsCloseBoxShowsTheExitScreen) {
+    Main().close();
+    ExpectOnlyTheExitScreen();
+}
+
+TEST_F(Closing, TheMainWindowsExitMenuShowsTheExitScreen) {
+    Main().mnuExit->trigger();
+    ExpectOnlyTheExitScreen();
+}
+
+TEST_F(Closing, EveryCloseOfTheResultWindowShowsTheExitScreenOnce) {
+    const std::vector<std::function<void(frmMayanTarotResult&)>> ways{
+        [](frmMayanTarotResult& w) { QTest::mouseClick(w.cmdExit, Qt::LeftButton); },
+        [](frmMayanTarotResult& w) { w.mnuExit->trigger(); },
+        [](frmMayanTarotResult& w) { w.close(); },
+    };
+    for (std::size_t i = 0; i < ways.size(); ++i) {
+        SCOPED_TRACE("way " + std::to_string(i));
+        ways[i](Reading());
+        ExpectOnlyTheExitScreen();
+        Forms::Loaded<frmNagScreen2>()->hide();
+        counter.shows = 0;
+    }
+}
+
+TEST_F(Closing, NextAndBackNeverShowTheExitScreenNotEvenForAMoment) {
+    for (int i = 0; i < 3; ++i) {
+        frmMayanTarotResult& result = Reading();
+        if (i % 2 == 0) {
+            result.Back();
+        } else {
+            result.mnuBack->trigger();
+        }
+        Settle();
+    }
+    EXPECT_EQ(counter.shows, 0);
+    EXPECT_TRUE(Visible(Forms::Loaded<frmMain>()));
+    // Several readings with Back in between, then a close: the exit screen once.
+    Reading().close();
+    ExpectOnlyTheExitScreen();
+}
+
+TEST_F(Closing, LeavingTheExitScreenEndsTheProgramWithNoWindowLeft) {
+    for (const bool byButton : {true, false}) {
+        SCOPED_TRACE(byButton ? "Exit button" : "close box");
+        Reading().close();
+        Settle();
+        frmNagScreen2* screen = Forms::Loaded<frmNagScreen2>();
+        ASSERT_NE(screen, nullptr);
+        if (byButton) {
+            QTest::mouseClick(screen->cmdClose, Qt::LeftButton);
+        } else {
+            screen->close();
+        }
+        Settle();
+        EXPECT_EQ(processEnds, 1);
+        EXPECT_EQ(Forms::Loaded<frmNagScreen2>(), nullptr);
+        EXPECT_EQ(Forms::Loaded<frmMain>(), nullptr);
+        EXPECT_EQ(Forms::Loaded<frmMayanTarotResult>(), nullptr);
+        // Ready for the next round.
+        processEnds = 0;
+        ResetQuitForTesting();
+        Forms::Load<frmNagScreen2>().installEventFilter(&counter);
+        counter.shows = 0;
+    }
+}
+
+TEST_F(Closing, QuitApplicationClosesEveryLoadedWindowOnceAndEndsOnce) {
+    frmMain& main = Main();
+    main.txtName->setText(QStringLiteral("x"));
+    Forms::Load<frmNagScreen2>();
+    // A close handling that calls it again (as the exit screen's does) does
+    // not start it over.
+    QuitApplication();
+    QuitApplication();
+    Settle();
+    EXPECT_EQ(processEnds, 1);
+    EXPECT_EQ(Forms::Loaded<frmMain>(), nullptr);
+    EXPECT_EQ(Forms::Loaded<frmNagScreen2>(), nullptr);
+}

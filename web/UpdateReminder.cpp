@@ -1,0 +1,38 @@
+#include "web/UpdateReminder.h"
+
+#include "web/Clock.h"
+#include "web/DateTimeText.h"
+#include "web/Settings.h"
+#include "web/modHelp.h"
+#include "windows/MessageBox.h"
+
+namespace modHelp {
+
+qint64 DayDistance(const QDate& today, const QDate& stored) { return today.daysTo(stored); }
+
+void UpdateReminder() {
+    const QString stored = ReadSetting(kReminderKey);
+    try {
+        if (stored.isEmpty()) {
+            // First run for this user: start counting, ask nothing.
+            WriteSetting(kReminderKey, DateTimeText(Clock::Now()));
+            return;
+        }
+        // A value that cannot be read stays as it is, and the reminder stays
+        // silent until it is removed or becomes readable again.
+        const auto since = ReadDateTimeText(stored);
+        if (!since) return;
+        const qint64 days = DayDistance(Clock::Now().date(), since->date());
+        if (days >= -14 && days <= 14) return;
+
+        const MessageAnswer answer =
+            ShowMessage(kReminderQuestion, MessageIcon::Information, MessageButtons::YesNo);
+        // Stored before the page opens; a failed write opens no page.
+        WriteSetting(kReminderKey, DateTimeText(Clock::Now()));
+        if (answer == MessageAnswer::Yes) OpenPage(Page::DownloadWebPage);
+    } catch (const SettingWriteError&) {
+        // Not being able to remember is no reason to bother the user.
+    }
+}
+
+}  // namespace modHelp

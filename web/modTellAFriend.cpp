@@ -1,0 +1,66 @@
+#include "web/modTellAFriend.h"
+
+#include "web/frmNagScreen2.h"
+#include "web/modHelp.h"
+#include "windows/MessageBox.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+namespace modTellAFriend {
+namespace {
+
+QString encoded(const QString& value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
+
+bool emptyOr(const QString& value, const QString& placeholder) {
+    return value.isEmpty() || value == placeholder;
+}
+
+}  // namespace
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' ')) ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+    return text.mid(first, last - first);
+}
+
+std::optional<QString> CheckReferral(const Referral& r) {
+    const auto has = [](const QString& text, QChar c) { return text.contains(c); };
+    if (r.email == r.friendEmail) return QStringLiteral("Please Enter Distinct Email Addresses");
+    if (!has(r.email, QLatin1Char('@')) || !has(r.friendEmail, QLatin1Char('@')))
+        return QStringLiteral("Please Enter Proper Email Address");
+    if (!has(r.email, QLatin1Char('.')) || !has(r.friendEmail, QLatin1Char('.')))
+        return QStringLiteral("Please Enter Proper Email Address");
+    if (emptyOr(r.name, QStringLiteral("Your Name"))) return QStringLiteral("Please Enter Your Name");
+    if (emptyOr(r.email, QStringLiteral("Your Email Address"))) return QStringLiteral("Please Enter Your Email");
+    if (emptyOr(r.message, QStringLiteral("Your Message"))) return QStringLiteral("Please Enter Your Message");
+    if (emptyOr(r.friendName, QStringLiteral("Friend's Name")))
+        return QStringLiteral("Please Enter Your Friend's Name");
+    if (emptyOr(r.friendEmail, QStringLiteral("Friend's Email Address")))
+        return QStringLiteral("Please Enter Your Friend's Email");
+    return std::nullopt;
+}
+
+QString ReferralAddress(const Referral& r) {
+    const QString site = QStringLiteral(KV_PROGRAM_FOLDER);
+    return QStringLiteral(KV_PAGE_ADDRESS("kvts-refer-a-friend")) +
+           QStringLiteral("&taf1=") + encoded(r.name) + QStringLiteral("&taf2=") + encoded(r.email) +
+           QStringLiteral("&taf3=") + encoded(r.message) + QStringLiteral("&taf4=") + encoded(r.friendName) +
+           QStringLiteral("&taf5=") + encoded(r.friendEmail) + QStringLiteral("&taf6=") + encoded(site);
+}
+
+void SendReferral(frmNagScreen2& screen) {
+    const Referral referral{TrimBlanks(screen.txtName->text()), TrimBlanks(screen.txtEmail->text()),
+                            TrimBlanks(screen.MessageText()), TrimBlanks(screen.txtFriendName->text()),
+                            TrimBlanks(screen.txtFriendEmail->text())};
+    if (const auto problem = CheckReferral(referral)) {
+        ShowMessage(*problem, MessageIcon::Critical, MessageButtons::Ok, &screen);
+        return;
+    }
+    modHelp::OpenWebPage(ReferralAddress(referral));
+}
+
+}  // namespace modTellAFriend

@@ -1,0 +1,8 @@
+#include "windows/Closing.h"
+
+#include "web/frmNagScreen2.h"
+#include "windows/Forms.h"
+
+void ShowExitScreen() { Forms::Load<frmNagScreen2>().show(); }
+
+void HideExitScreen() { Forms::Load<frmNagScreen2>().hide(); }

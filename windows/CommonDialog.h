@@ -1,0 +1,51 @@
+#pragma once
+// The main window's file dialog component: its settings, and ShowOpen,
+// which asks the user for a file. Tests answer in place of the real dialog.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+class CommonDialog {
+public:
+    // "Description|pattern" pairs, as in "KV Numerelle (*.num)|*.num".
+    QString Filter;
+    int FilterIndex = 0;
+    QString DefaultExt;
+    int Flags = 0;
+    QString DialogTitle;
+    QString FileName;
+    // When on, a cancel is reported as a failure (an exception); the file
+    // name is then the empty text.
+    bool CancelError = false;
+
+    // Flag values of the open-file dialog.
+    static constexpr int kHideReadOnly = 4;
+    static constexpr int kFileMustExist = 4096;
+    static constexpr int kNoReadOnlyReturn = 32768;
+
+    // Asks for an existing file; FileName holds the chosen path afterwards.
+    void ShowOpen(QWidget* parent);
+};
+
+// Thrown by ShowOpen for a cancel when CancelError is on.
+struct DialogCancelled {};
+
+using OpenFileHandler = std::function<QString(const CommonDialog& settings, QWidget* parent)>;
+
+// The real dialog: a QFileDialog set up from the component's settings.
+// Returns the chosen path, or the empty text after a cancel.
+QString RealOpenFileDialog(const CommonDialog& settings, QWidget* parent);
+
+class ScopedOpenFileHandler {
+public:
+    explicit ScopedOpenFileHandler(OpenFileHandler handler);
+    ~ScopedOpenFileHandler();
+    ScopedOpenFileHandler(const ScopedOpenFileHandler&) = delete;
+    ScopedOpenFileHandler& operator=(const ScopedOpenFileHandler&) = delete;
+
+private:
+    OpenFileHandler previous_;
+};

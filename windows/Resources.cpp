@@ -1,0 +1,76 @@
+#include "windows/Resources.h"
+
+#include "engine/Catalogue.h"
+
+#include <QFile>
+#include <QImage>
+#include <QUrl>
+
+#include <stdexcept>
+
+namespace Resources {
+namespace {
+
+// Both pointers point with the tip of the index finger.
+constexpr int kHandHotX = 9;
+constexpr int kHandHotY = 0;
+
+QPixmap load(const QString& path) {
+    QPixmap pixmap(path);
+    if (pixmap.isNull()) throw std::runtime_error("missing picture " + path.toStdString());
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon ApplicationIcon() {
+    static const QIcon icon = [] {
+        QIcon result(QStringLiteral(":/icons/kvyaxkelen.ico"));
+        for (const int size : {16, 24, 48, 64, 128, 256}) {
+            result.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/kvyaxkelen.png").arg(size));
+        }
+        return result;
+    }();
+    return icon;
+}
+
+QPixmap ApplicationPicture() {
+    static const QPixmap picture = load(QStringLiteral(":/icons/kvyaxkelen.ico"));
+    return picture;
+}
+
+QCursor PlainHand() {
+    static const QCursor cursor(load(QStringLiteral(":/icons/hand-plain.ico")), kHandHotX, kHandHotY);
+    return cursor;
+}
+
+QCursor ShadedHand() {
+    static const QCursor cursor(load(QStringLiteral(":/icons/hand-shaded.ico")), kHandHotX, kHandHotY);
+    return cursor;
+}
+
+QPixmap GlyphPicture(int number) {
+    if (number < 1 || number > GlyphCount) throw std::out_of_range("no glyph picture " + std::to_string(number));
+    const auto& name = modMayanTarot::PictureName(static_cast<Glyph>(number - 1));
+    return load(QStringLiteral(":/glyphs/") + QString::fromStdString(name));
+}
+
+QString Text(const QString& name) {
+    QFile file(QStringLiteral(":/text/") + name + QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("missing text " + name.toStdString());
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+QString SiteBase() { return QStringLiteral(KV_SITE_BASE); }
+
+QString SiteHost() { return QUrl(SiteBase()).host(); }
+
+QFont Font(const FontSpec& spec) {
+    QFont font(QString::fromLatin1(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+}  // namespace Resources

@@ -1,0 +1,56 @@
+#pragma once
+// What the windows share: the application icon, the two hand pointers, the
+// glyph pictures, type faces and colours. All of it is compiled into the
+// program; nothing is read from beside it.
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace Resources {
+
+inline const QString kWindowTitle = QStringLiteral("KV Yaxkelen v1.20");
+
+QIcon ApplicationIcon();
+// The 32 x 32 picture of the icon, as shown in picture boxes.
+QPixmap ApplicationPicture();
+
+// Custom pointers of the clickable captions.
+QCursor PlainHand();
+QCursor ShadedHand();
+
+// Glyph picture number 1 .. 20 (glyph index + 1); throws for any other number.
+QPixmap GlyphPicture(int number);
+
+// Publisher's texts kept as content (assets/text/<name>.txt).
+QString Text(const QString& name);
+
+// The publisher's site: the base address fixed at build time, and the host
+// shown in captions.
+QString SiteBase();
+QString SiteHost();
+
+namespace Colour {
+inline const QColor kLightBlue{128, 128, 255};
+inline const QColor kNavy{0, 0, 128};
+inline const QColor kLightGrey{224, 224, 224};
+inline const QColor kYellow{255, 255, 0};
+inline const QColor kMidBlue{0, 0, 192};
+inline const QColor kWhite{255, 255, 255};
+inline const QColor kBlack{0, 0, 0};
+inline const QColor kDarkGrey{64, 64, 64};
+}  // namespace Colour
+
+struct FontSpec {
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+    const char* face = "Verdana";
+};
+
+QFont Font(const FontSpec& spec);
+
+}  // namespace Resources

@@ -1,0 +1,167 @@
+#include "windows/frmMain.h"
+
+#include "engine/ReadingRoutine.h"
+#include "import/NumerologyImport.h"
+#include "web/modHelp.h"
+#include "windows/Closing.h"
+#include "windows/Controls.h"
+#include "windows/Forms.h"
+#include "windows/HelpMenus.h"
+#include "windows/MessageBox.h"
+#include "windows/PageLinks.h"
+#include "windows/ResultWindowTarget.h"
+#include "windows/SilentStep.h"
+#include "windows/SponsorCaptions.h"
+#include "windows/Twips.h"
+#include "windows/frmMayanTarotResult.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Resources;
+using Controls::Look;
+using Twips::Rect;
+
+frmMain::frmMain() {
+    Forms::MakeUnloadable(this);
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kWindowTitle);
+    setWindowIcon(ApplicationIcon());
+    Controls::SetTitleBarBoxes(this, false);
+    setFont(Font({}));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Controls::Paint(client, Colour::kLightBlue);
+    setCentralWidget(client);
+
+    buildControls(client);
+    buildMenus();
+    connectHandlers();
+
+    Controls::SetClientSizeCentred(this, Twips::Size(7200, 4980));
+    txtName->setFocus();
+}
+
+frmMain::~frmMain() { Forms::Unloaded(this); }
+
+void frmMain::buildControls(QWidget* client) {
+    const FontSpec bold{.bold = true};
+    const FontSpec link{.bold = true, .underline = true};
+
+    Label61 = Controls::LinkLabel(
+        client, QStringLiteral("Label61"),
+        Text(QStringLiteral("forum-main")) + QStringLiteral(" Visit ") + SiteHost() + QStringLiteral(" Now"),
+        Rect(1185, 60, 4830, 585), Look{Colour::kLightGrey, link, Qt::AlignHCenter}, PlainHand());
+
+    lblLabel[2] = Controls::Label(
+        client, QStringLiteral("lblLabel(2)"),
+        QStringLiteral("Let the Mayan Glyphs help you solve your problems. Enter your problem and get an "
+                       "instant Yaxkelen reading!"),
+        Rect(143, 750, 6915, 435), Look{Colour::kYellow, bold, Qt::AlignHCenter});
+
+    Frame1 = Controls::Frame(client, QStringLiteral("Frame1"), QStringLiteral("Personal Details"),
+                             Rect(893, 1300, 5415, 2775), Colour::kLightBlue, Colour::kNavy, bold);
+    lblLabel[0] = Controls::Label(Frame1, QStringLiteral("lblLabel(0)"), QStringLiteral("Name"),
+                                  Rect(180, 435, 555, 195), Look{Colour::kNavy, bold});
+    txtName = new QLineEdit(Frame1);
+    Controls::Name(txtName, QStringLiteral("txtName"), QStringLiteral("Name"));
+    txtName->setGeometry(Rect(1880, 360, 3375, 350));
+    txtName->setFont(Font({}));
+    lblLabel[1] = Controls::Label(Frame1, QStringLiteral("lblLabel(1)"), QStringLiteral("Describe the Problem"),
+                                  Rect(180, 900, 2100, 195), Look{Colour::kNavy, bold});
+    txtQuestion = new QPlainTextEdit(Frame1);
+    Controls::Name(txtQuestion, QStringLiteral("txtQuestion"), QStringLiteral("Describe the Problem"));
+    txtQuestion->setGeometry(Rect(200, 1200, 5055, 855));
+    txtQuestion->setFont(Font({}));
+    txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtQuestion->setTabChangesFocus(true);
+    cmdNext = Controls::Button(Frame1, QStringLiteral("cmdNext"), QStringLiteral("&Get My Yaxkelen Reading"),
+                               Rect(200, 2280, 5055, 350), bold);
+
+    const SponsorCaptions sponsor = BuildSponsorCaptions(client, Rect(8, 4080, 7185, 855));
+    fraFullBrand = sponsor.fraFullBrand;
+    lblCobrand = sponsor.lblCobrand;
+    lblFullBrand = sponsor.lblFullBrand;
+
+    // Below the client area at the opening size: seen once the window is made
+    // taller, reached by Alt+O all the same.
+    cmdOpen = Controls::Button(client, QStringLiteral("cmdOpen"), QStringLiteral("&Open Previously Saved Reading"),
+                               Rect(120, 5400, 6135, 375), FontSpec{.points = 9.75, .bold = true});
+
+    fraBirthDay = Controls::Frame(client, QStringLiteral("fraBirthDay"), QStringLiteral("* Birth Day"),
+                                  Rect(1440, 5880, 3645, 885), Colour::kWhite, Colour::kDarkGrey, bold);
+    const Look small{Colour::kBlack, FontSpec{.face = "MS Sans Serif"}};
+    Label6 = Controls::Label(fraBirthDay, QStringLiteral("Label6"), QStringLiteral("Month"),
+                             Rect(120, 210, 510, 195), small);
+    Label3 = Controls::Label(fraBirthDay, QStringLiteral("Label3"), QStringLiteral("Date"),
+                             Rect(1650, 210, 405, 195), small);
+    Label7 = Controls::Label(fraBirthDay, QStringLiteral("Label7"), QStringLiteral("Year"),
+                             Rect(2610, 210, 390, 195), small);
+
+    for (QWidget* label : {static_cast<QWidget*>(Label61), static_cast<QWidget*>(lblLabel[2])}) {
+        label->setFocusPolicy(Qt::NoFocus);
+    }
+    setTabOrder(txtName, cmdNext);
+    setTabOrder(cmdNext, cmdOpen);
+    setTabOrder(cmdOpen, txtQuestion);
+}
+
+void frmMain::buildMenus() {
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    nuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    nuFile->setObjectName(QStringLiteral("nuFile"));
+    mnuExit = AddNamedAction(nuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+
+    const HelpMenus help = BuildHelpMenus(*this, QStringLiteral("&Check for Software Update"),
+                                          QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
+    mnuHelp = help.mnuHelp;
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+    mnuMakeMoney = help.mnuMakeMoney;
+}
+
+void frmMain::connectHandlers() {
+    connect(cmdNext, &QPushButton::clicked, this, [this] { NextSequence(); });
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { RunStep([this] { NumerologyImport(*this); }); });
+    connect(mnuExit, &QAction::triggered, this, [this] { close(); });
+    OpenPageOn(Label61, &ClickLabel::clicked, modHelp::Page::HomePage);
+}
+
+bool frmMain::NameCheck() {
+    if (!txtName->text().isEmpty()) return true;  // blanks alone pass
+    ShowMessage(QStringLiteral("Please Enter Your Name"), MessageIcon::Critical, MessageButtons::Ok, this);
+    RunStep([this] { txtName->setFocus(); });
+    return false;
+}
+
+void frmMain::NextSequence() {
+    if (!NameCheck()) return;
+    RunStep([] {
+        ResultWindowTarget target;
+        modMayanTarot::ComposeReading(target);
+    });
+    RunStep([] { Forms::Load<frmMayanTarotResult>().show(); });
+    RunStep([this] {
+        closingForNext_ = true;
+        close();
+    });
+    RunStep([] { HideExitScreen(); });
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing for a reading hands over to the result window; any other close
+    // hands over to the exit screen. A close is never refused.
+    if (!closingForNext_) {
+        RunStep([] { ShowExitScreen(); });
+    }
+    event->accept();
+    Forms::Unloaded(this);
+}

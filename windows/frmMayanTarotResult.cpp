@@ -1,0 +1,176 @@
+#include "windows/frmMayanTarotResult.h"
+
+#include "engine/Catalogue.h"
+#include "windows/Closing.h"
+#include "windows/Controls.h"
+#include "windows/Forms.h"
+#include "windows/HelpMenus.h"
+#include "windows/PageLinks.h"
+#include "windows/SilentStep.h"
+#include "windows/SponsorCaptions.h"
+#include "windows/Twips.h"
+#include "windows/frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+
+#include <stdexcept>
+
+using namespace Resources;
+using Controls::Look;
+using Twips::Rect;
+
+PictureList::PictureList() {
+    for (int number = 1; number <= Count(); ++number) {
+        pictures_[static_cast<std::size_t>(number - 1)] = GlyphPicture(number);
+    }
+}
+
+const QPixmap& PictureList::Picture(int number) const {
+    if (number < 1 || number > Count()) throw std::out_of_range("no picture " + std::to_string(number));
+    return pictures_[static_cast<std::size_t>(number - 1)];
+}
+
+frmMayanTarotResult::frmMayanTarotResult() {
+    Forms::MakeUnloadable(this);
+    setObjectName(QStringLiteral("frmMayanTarotResult"));
+    setWindowTitle(kWindowTitle);
+    setWindowIcon(ApplicationIcon());
+    Controls::SetTitleBarBoxes(this, true);
+    setFont(Font({}));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Controls::Paint(client, Colour::kLightBlue);
+    setCentralWidget(client);
+
+    buildControls(client);
+    buildMenus();
+    connectHandlers();
+
+    Controls::SetClientSizeCentred(this, Twips::Size(9795, 7515));
+}
+
+frmMayanTarotResult::~frmMayanTarotResult() { Forms::Unloaded(this); }
+
+void frmMayanTarotResult::buildControls(QWidget* client) {
+    const FontSpec bold{.bold = true};
+    const FontSpec link{.bold = true, .underline = true};
+
+    Label14 = Controls::LinkLabel(client, QStringLiteral("Label14"),
+                                  Text(QStringLiteral("forum-result")) + QStringLiteral(" Click Here To Visit ") +
+                                      SiteHost() + QStringLiteral(" Now"),
+                                  Rect(202, 30, 9390, 195), Look{Colour::kLightGrey, link, Qt::AlignHCenter},
+                                  PlainHand());
+
+    struct Place {
+        int left, top;           // picture box
+        int captionLeft, captionTop, captionWidth;
+    };
+    // Guide above Central, Occult below it, Challenge to its left, Ally to its right.
+    constexpr std::array<Place, 5> places{{
+        {2280, 360, 2685, 2160, 585},
+        {600, 2400, 810, 4245, 975},
+        {2280, 2400, 2610, 4245, 735},
+        {3960, 2400, 4455, 4245, 405},
+        {2280, 4590, 2670, 6390, 615},
+    }};
+    const QPixmap firstGlyph = IMG.Picture(1);
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const Place& place = places[k];
+        const QString caption = QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(k)));
+        auto* box = new QLabel(client);
+        Controls::Name(box, QStringLiteral("imgMayanTarot(%1)").arg(k), caption);
+        box->setGeometry(Rect(place.left, place.top, 1395, 1800));
+        box->setScaledContents(true);  // the picture is stretched to the box
+        box->setPixmap(firstGlyph);
+        imgMayanTarot[k] = box;
+        lblImageName[k] = Controls::Label(client, QStringLiteral("lblImageName(%1)").arg(k), caption,
+                                          Rect(place.captionLeft, place.captionTop, place.captionWidth, 195),
+                                          Look{QApplication::palette().color(QPalette::WindowText), bold, Qt::AlignHCenter});
+    }
+
+    RTB = new QTextEdit(client);
+    Controls::Name(RTB, QStringLiteral("RTB"), QStringLiteral("Reading"));
+    RTB->setGeometry(Rect(6120, 360, 3615, 6255));
+    RTB->setReadOnly(true);
+    RTB->setAcceptRichText(true);
+    RTB->setFont(Font({}));
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    cmdExit = Controls::Button(client, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
+                               Rect(7560, 6905, 1005, 345));
+    cmdBack = Controls::Button(client, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+                               Rect(8625, 6905, 1005, 345));
+
+    const SponsorCaptions sponsor = BuildSponsorCaptions(client, Rect(30, 6650, 7185, 855));
+    fraFullBrand = sponsor.fraFullBrand;
+    lblCobrand = sponsor.lblCobrand;
+    lblFullBrand = sponsor.lblFullBrand;
+
+    setTabOrder(RTB, cmdExit);
+    setTabOrder(cmdExit, cmdBack);
+}
+
+void frmMayanTarotResult::buildMenus() {
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = AddNamedAction(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
+    mnuPrint->setVisible(false);  // switched off, like "Make Money Online"
+    mnuBack = AddNamedAction(mnuFile, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    mnuExit = AddNamedAction(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+
+    const HelpMenus help = BuildHelpMenus(*this, QStringLiteral("Check for Software &Update"),
+                                          QStringLiteral("mnuHelpSep1"), QStringLiteral("mnuHelpSep2"));
+    mnuHelp = help.mnuHelp;
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+    mnuMakeMoney = help.mnuMakeMoney;
+}
+
+void frmMayanTarotResult::connectHandlers() {
+    connect(cmdBack, &QPushButton::clicked, this, [this] { Back(); });
+    connect(mnuBack, &QAction::triggered, this, [this] { Back(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { Exit(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { Exit(); });
+    OpenPageOn(Label14, &ClickLabel::clicked, modHelp::Page::HomePage);
+}
+
+void frmMayanTarotResult::SetPicture(int box, int number) {
+    imgMayanTarot.at(static_cast<std::size_t>(box))->setPixmap(IMG.Picture(number));
+}
+
+void frmMayanTarotResult::Back() {
+    RunStep([] { Forms::Load<frmMain>().show(); });
+    RunStep([this] {
+        closingForBack_ = true;
+        close();
+    });
+    RunStep([] { HideExitScreen(); });
+}
+
+void frmMayanTarotResult::Exit() { close(); }
+
+void frmMayanTarotResult::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The reading opens at its title; the insertion point stays at its end.
+    RTB->verticalScrollBar()->setValue(0);
+}
+
+void frmMayanTarotResult::closeEvent(QCloseEvent* event) {
+    if (!closingForBack_) {
+        RunStep([] { ShowExitScreen(); });
+    }
+    event->accept();
+    Forms::Unloaded(this);
+}
