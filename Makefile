@@ -11,7 +11,7 @@ MAKEFLAGS += --no-print-directory
 PACKAGES := g++ make cmake pkg-config \
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    xvfb xauth
+    xvfb xauth xdotool faketime
 
 CMAKE_FLAGS ?=
 
@@ -46,6 +46,10 @@ test-release: deps
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/kv_screenshots $(BUILD_DIR)/screenshots
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/screenshots/kv_screenshots $(BUILD_DIR)/screenshots
+
+# Every benchmark, on a virtual X display, as one table.
+bench: build
+	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/bench_report 2>/dev/null
 
 # Draws the glyph pictures and icons in assets/ afresh.
 artwork: build

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <malloc.h>
 
 std::int16_t intCoBrandRandomNumber = 0;
 
@@ -55,6 +56,11 @@ QString SingleInstance::DefaultLockPath() {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     return folder + QStringLiteral("/") + (program.isEmpty() ? QStringLiteral("kvyaxkelen") : program) +
            QStringLiteral(".lock");
+}
+
+void TuneProcessMemory() {
+    mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 32 * 1024 * 1024);
 }
 
 bool StartupSequence(SingleInstance& instance) {

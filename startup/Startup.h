@@ -32,6 +32,12 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
+// Process settings made before anything else: large freed buffers (every
+// window brings image buffers of a megabyte or more, and readings come and
+// go) stay in the heap for the next window instead of going back to the
+// system, which spares re-faulting them on every Next and Back.
+void TuneProcessMemory();
+
 // The start-up sequence. Returns false when the process is to end at once
 // (another instance runs), true when the main window runs.
 bool StartupSequence(SingleInstance& instance);

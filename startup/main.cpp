@@ -4,6 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    TuneProcessMemory();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The run ends only through QuitApplication, never because the last

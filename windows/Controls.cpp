@@ -98,7 +98,9 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
     Name(button, name, ShownCaption(caption));
     button->setGeometry(rect);
     button->setFont(Resources::Font(font));
-    button->setAutoDefault(false);
+    // Enter presses a button that has the focus, as on the user's desktop;
+    // no button here is a window's default button.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Catalogue.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QUrl>
@@ -35,7 +36,10 @@ QIcon ApplicationIcon() {
 }
 
 QPixmap ApplicationPicture() {
-    static const QPixmap picture = load(QStringLiteral(":/icons/kvyaxkelen.ico"));
+    // 32 x 32 on the screen; on a high-DPI screen drawn from the larger
+    // icon sizes rather than enlarged from the 32-pixel picture.
+    const QPixmap picture = ApplicationIcon().pixmap(QSize(32, 32), qApp->devicePixelRatio());
+    if (picture.isNull()) throw std::runtime_error("missing application icon");
     return picture;
 }
 
