@@ -83,16 +83,16 @@ void frmNagScreen2::buildControls() {
     // The title grows to its caption, set at load.
     lblNagScreen2Caption = Controls::Label(this, QStringLiteral("lblNagScreen2Caption"), QString(),
                                            Rect(1080, 240, 720, 435),
-                                           Look{Colour::kBlack, FontSpec{.points = 18, .face = "MS Sans Serif"}});
+                                           Look{Colour::kBlack, FontStyle{.points = 18, .face = "MS Sans Serif"}});
     lblNagScreen2Caption->setWordWrap(false);
 
     Label2 = Controls::Label(this, QStringLiteral("Label2"), QString(), Rect(120, 840, 6975, 1095),
-                             Look{Colour::kBlack, FontSpec{.points = 9.75, .bold = true}});
+                             Look{Colour::kBlack, FontStyle{.points = 9.75, .bold = true}});
 
     Check1 = new QCheckBox(Text(QStringLiteral("visit-forum")), this);
     Controls::Name(Check1, QStringLiteral("Check1"), Controls::ShownCaption(Check1->text()));
     Check1->setGeometry(Rect(30, 2040, 7185, 555));
-    Check1->setFont(Font(FontSpec{.points = 14.25}));
+    Check1->setFont(Font(FontStyle{.points = 14.25}));
     {
         QPalette palette = Check1->palette();
         palette.setColor(QPalette::WindowText, Colour::kMidBlue);
@@ -102,7 +102,7 @@ void frmNagScreen2::buildControls() {
 
     cmdClose = Controls::Button(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), Rect(6000, 2760, 1245, 375));
 
-    const FontSpec frameCaption{.points = 9.75, .bold = true};
+    const FontStyle frameCaption{.points = 9.75, .bold = true};
     Frame2 = Controls::Frame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
                              Rect(120, 3240, 7065, 1455), Colour::kNavy, Colour::kWhite, frameCaption);
     txtName = lineEdit(Frame2, QStringLiteral("txtName"), QStringLiteral("Your Name"), Rect(85, 360, 3375, 285));
@@ -124,10 +124,10 @@ void frmNagScreen2::buildControls() {
     Frame6 = Controls::Frame(this, QStringLiteral("Frame6"), QStringLiteral("Download Tessivane"),
                              Rect(7320, 120, 3735, 4575), Colour::kNavy, Colour::kWhite, frameCaption);
     Label3 = Controls::Label(Frame6, QStringLiteral("Label3"), Text(QStringLiteral("tessivane")),
-                             Rect(120, 360, 3495, 3855), Look{Colour::kWhite, FontSpec{.points = 9}});
+                             Rect(120, 360, 3495, 3855), Look{Colour::kWhite, FontStyle{.points = 9}});
     lblGoToHome = Controls::LinkLabel(Frame6, QStringLiteral("lblGoToHome"),
                                       QStringLiteral("Click Here To Visit Tessivane"), Rect(75, 4250, 3585, 210),
-                                      Look{Colour::kYellow, FontSpec{.points = 9, .bold = true, .underline = true}},
+                                      Look{Colour::kYellow, FontStyle{.points = 9, .bold = true, .underline = true}},
                                       ShadedHand());
 
     setTabOrder(cmdClose, Check1);

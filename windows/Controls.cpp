@@ -93,7 +93,7 @@ ClickLabel* LinkLabel(QWidget* parent, const QString& name, const QString& capti
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                    const Resources::FontSpec& font) {
+                    const Resources::FontStyle& font) {
     auto* button = new QPushButton(caption, parent);
     Name(button, name, ShownCaption(caption));
     button->setGeometry(rect);
@@ -106,7 +106,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 
 QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
                  const QColor& background, const QColor& captionColour,
-                 const Resources::FontSpec& font) {
+                 const Resources::FontStyle& font) {
     auto* frame = new QGroupBox(caption, parent);
     Name(frame, name, ShownCaption(caption));
     frame->setGeometry(rect);

@@ -34,7 +34,7 @@ namespace Controls {
 
 struct Look {
     QColor text = Resources::Colour::kBlack;
-    Resources::FontSpec font{};
+    Resources::FontStyle font{};
     Qt::Alignment align = Qt::AlignLeft;
     // Labels are transparent unless they have a background colour.
     std::optional<QColor> background{};
@@ -55,11 +55,11 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& caption, cons
 ClickLabel* LinkLabel(QWidget* parent, const QString& name, const QString& caption,
                       const QRect& rect, const Look& look, const QCursor& pointer);
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                    const Resources::FontSpec& font = {});
+                    const Resources::FontStyle& font = {});
 // A frame with an optional caption over its border.
 QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
                  const QColor& background, const QColor& captionColour,
-                 const Resources::FontSpec& font = {});
+                 const Resources::FontStyle& font = {});
 // Fills a widget with one background colour.
 void Paint(QWidget* widget, const QColor& background);
 

@@ -69,11 +69,11 @@ QString SiteBase() { return QStringLiteral(KV_SITE_BASE); }
 
 QString SiteHost() { return QUrl(SiteBase()).host(); }
 
-QFont Font(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+QFont Font(const FontStyle& style) {
+    QFont font(QString::fromLatin1(style.face));
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
     return font;
 }
 

@@ -44,13 +44,13 @@ inline const QColor kBlack{0, 0, 0};
 inline const QColor kDarkGrey{64, 64, 64};
 }  // namespace Colour
 
-struct FontSpec {
+struct FontStyle {
     double points = 8.25;
     bool bold = false;
     bool underline = false;
     const char* face = "Verdana";
 };
 
-QFont Font(const FontSpec& spec);
+QFont Font(const FontStyle& style);
 
 }  // namespace Resources

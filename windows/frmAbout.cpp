@@ -29,7 +29,7 @@ frmAbout::frmAbout(QWidget* caller) : QDialog(caller) {
     Picture1->setPixmap(ApplicationPicture());
 
     Label2 = Controls::Label(this, QStringLiteral("Label2"), kWindowTitle, Rect(690, 165, 5250, 345),
-                             Look{Colour::kNavy, FontSpec{.points = 14.25, .bold = true}});
+                             Look{Colour::kNavy, FontStyle{.points = 14.25, .bold = true}});
     Label1 = Controls::Label(
         this, QStringLiteral("Label1"),
         QStringLiteral("KV Yaxkelen Reading is a divinatory software that gives your tarot reading with the help "
@@ -41,13 +41,13 @@ frmAbout::frmAbout(QWidget* caller) : QDialog(caller) {
     lblHomePage = Controls::LinkLabel(this, QStringLiteral("lblHomePage"),
                                       QStringLiteral("Click here to visit ") + SiteHost(),
                                       Rect(2865, 1575, 4050, 195),
-                                      Look{Colour::kWhite, FontSpec{.underline = true}}, ShadedHand());
+                                      Look{Colour::kWhite, FontStyle{.underline = true}}, ShadedHand());
     Label3 = Controls::Label(this, QStringLiteral("Label3"),
                              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                                             "money online. Get this software fully branded for your website."),
-                             Rect(120, 1890, 6795, 435), Look{Colour::kNavy, FontSpec{.bold = true}});
+                             Rect(120, 1890, 6795, 435), Look{Colour::kNavy, FontStyle{.bold = true}});
     lblCoBrand = Controls::LinkLabel(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"),
-                                     Rect(4620, 2325, 2295, 195), Look{Colour::kWhite, FontSpec{.underline = true}},
+                                     Rect(4620, 2325, 2295, 195), Look{Colour::kWhite, FontStyle{.underline = true}},
                                      ShadedHand());
 
     // A black rule running past both side edges.

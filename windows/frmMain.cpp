@@ -3,19 +3,16 @@
 #include "engine/ReadingRoutine.h"
 #include "import/NumerologyImport.h"
 #include "web/modHelp.h"
-#include "windows/Closing.h"
 #include "windows/Controls.h"
 #include "windows/Forms.h"
-#include "windows/HelpMenus.h"
+#include "windows/Closing.h"
 #include "windows/MessageBox.h"
 #include "windows/PageLinks.h"
 #include "windows/ResultWindowTarget.h"
 #include "windows/SilentStep.h"
-#include "windows/SponsorCaptions.h"
 #include "windows/Twips.h"
 #include "windows/frmMayanTarotResult.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -26,20 +23,8 @@ using namespace Resources;
 using Controls::Look;
 using Twips::Rect;
 
-frmMain::frmMain() {
-    Forms::MakeUnloadable(this);
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kWindowTitle);
-    setWindowIcon(ApplicationIcon());
-    Controls::SetTitleBarBoxes(this, false);
-    setFont(Font({}));
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    Controls::Paint(client, Colour::kLightBlue);
-    setCentralWidget(client);
-
-    buildControls(client);
+frmMain::frmMain() : WorkingWindow(QStringLiteral("frmMain"), false) {
+    buildControls(Client());
     buildMenus();
     connectHandlers();
 
@@ -49,9 +34,11 @@ frmMain::frmMain() {
 
 frmMain::~frmMain() { Forms::Unloaded(this); }
 
+void frmMain::Unload() { Forms::Unloaded(this); }
+
 void frmMain::buildControls(QWidget* client) {
-    const FontSpec bold{.bold = true};
-    const FontSpec link{.bold = true, .underline = true};
+    const FontStyle bold{.bold = true};
+    const FontStyle link{.bold = true, .underline = true};
 
     Label61 = Controls::LinkLabel(
         client, QStringLiteral("Label61"),
@@ -83,19 +70,16 @@ void frmMain::buildControls(QWidget* client) {
     cmdNext = Controls::Button(Frame1, QStringLiteral("cmdNext"), QStringLiteral("&Get My Yaxkelen Reading"),
                                Rect(200, 2280, 5055, 350), bold);
 
-    const SponsorCaptions sponsor = BuildSponsorCaptions(client, Rect(8, 4080, 7185, 855));
-    fraFullBrand = sponsor.fraFullBrand;
-    lblCobrand = sponsor.lblCobrand;
-    lblFullBrand = sponsor.lblFullBrand;
+    BuildSponsorCaptions(Rect(8, 4080, 7185, 855));
 
     // Below the client area at the opening size: seen once the window is made
     // taller, reached by Alt+O all the same.
     cmdOpen = Controls::Button(client, QStringLiteral("cmdOpen"), QStringLiteral("&Open Previously Saved Reading"),
-                               Rect(120, 5400, 6135, 375), FontSpec{.points = 9.75, .bold = true});
+                               Rect(120, 5400, 6135, 375), FontStyle{.points = 9.75, .bold = true});
 
     fraBirthDay = Controls::Frame(client, QStringLiteral("fraBirthDay"), QStringLiteral("* Birth Day"),
                                   Rect(1440, 5880, 3645, 885), Colour::kWhite, Colour::kDarkGrey, bold);
-    const Look small{Colour::kBlack, FontSpec{.face = "MS Sans Serif"}};
+    const Look small{Colour::kBlack, FontStyle{.face = "MS Sans Serif"}};
     Label6 = Controls::Label(fraBirthDay, QStringLiteral("Label6"), QStringLiteral("Month"),
                              Rect(120, 210, 510, 195), small);
     Label3 = Controls::Label(fraBirthDay, QStringLiteral("Label3"), QStringLiteral("Date"),
@@ -112,20 +96,11 @@ void frmMain::buildControls(QWidget* client) {
 }
 
 void frmMain::buildMenus() {
-    menuBar()->setObjectName(QStringLiteral("menuBar"));
     nuFile = menuBar()->addMenu(QStringLiteral("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
     mnuExit = AddNamedAction(nuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-
-    const HelpMenus help = BuildHelpMenus(*this, QStringLiteral("&Check for Software Update"),
-                                          QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
-    mnuHelp = help.mnuHelp;
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuUpdate = help.mnuUpdate;
-    mnuAbout = help.mnuAbout;
-    mnuDonate = help.mnuDonate;
-    mnuMakeMoney = help.mnuMakeMoney;
+    BuildHelpMenus(QStringLiteral("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
+                   QStringLiteral("mnuFileSep2"));
 }
 
 void frmMain::connectHandlers() {
@@ -149,19 +124,6 @@ void frmMain::NextSequence() {
         modMayanTarot::ComposeReading(target);
     });
     RunStep([] { Forms::Load<frmMayanTarotResult>().show(); });
-    RunStep([this] {
-        closingForNext_ = true;
-        close();
-    });
+    RunStep([this] { CloseForHandOver(); });
     RunStep([] { HideExitScreen(); });
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    // Closing for a reading hands over to the result window; any other close
-    // hands over to the exit screen. A close is never refused.
-    if (!closingForNext_) {
-        RunStep([] { ShowExitScreen(); });
-    }
-    event->accept();
-    Forms::Unloaded(this);
 }

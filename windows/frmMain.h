@@ -4,7 +4,7 @@
 
 #include "windows/CommonDialog.h"
 
-#include <QMainWindow>
+#include "windows/WorkingWindow.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
-class frmMain final : public QMainWindow {
+class frmMain final : public WorkingWindow {
     Q_OBJECT
 public:
     frmMain();
@@ -37,9 +37,6 @@ public:
     QLineEdit* txtName;
     QPlainTextEdit* txtQuestion;
     QPushButton* cmdNext;
-    QGroupBox* fraFullBrand;
-    ClickLabel* lblCobrand;
-    ClickLabel* lblFullBrand;
     QPushButton* cmdOpen;
     QGroupBox* fraBirthDay;
     QLabel* Label6;
@@ -49,21 +46,12 @@ public:
 
     QMenu* nuFile;
     QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mnuOnline;
-    QAction* mnuVisit;
-    QAction* mnuUpdate;
-    QAction* mnuAbout;
-    QAction* mnuDonate;
-    QAction* mnuMakeMoney;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Unload() override;
 
 private:
     void buildControls(QWidget* client);
     void buildMenus();
     void connectHandlers();
-
-    bool closingForNext_ = false;
 };

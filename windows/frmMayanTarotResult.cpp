@@ -4,15 +4,12 @@
 #include "windows/Closing.h"
 #include "windows/Controls.h"
 #include "windows/Forms.h"
-#include "windows/HelpMenus.h"
 #include "windows/PageLinks.h"
 #include "windows/SilentStep.h"
-#include "windows/SponsorCaptions.h"
 #include "windows/Twips.h"
 #include "windows/frmMain.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -36,20 +33,8 @@ const QPixmap& PictureList::Picture(int number) const {
     return pictures_[static_cast<std::size_t>(number - 1)];
 }
 
-frmMayanTarotResult::frmMayanTarotResult() {
-    Forms::MakeUnloadable(this);
-    setObjectName(QStringLiteral("frmMayanTarotResult"));
-    setWindowTitle(kWindowTitle);
-    setWindowIcon(ApplicationIcon());
-    Controls::SetTitleBarBoxes(this, true);
-    setFont(Font({}));
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    Controls::Paint(client, Colour::kLightBlue);
-    setCentralWidget(client);
-
-    buildControls(client);
+frmMayanTarotResult::frmMayanTarotResult() : WorkingWindow(QStringLiteral("frmMayanTarotResult"), true) {
+    buildControls(Client());
     buildMenus();
     connectHandlers();
 
@@ -58,9 +43,11 @@ frmMayanTarotResult::frmMayanTarotResult() {
 
 frmMayanTarotResult::~frmMayanTarotResult() { Forms::Unloaded(this); }
 
+void frmMayanTarotResult::Unload() { Forms::Unloaded(this); }
+
 void frmMayanTarotResult::buildControls(QWidget* client) {
-    const FontSpec bold{.bold = true};
-    const FontSpec link{.bold = true, .underline = true};
+    const FontStyle bold{.bold = true};
+    const FontStyle link{.bold = true, .underline = true};
 
     Label14 = Controls::LinkLabel(client, QStringLiteral("Label14"),
                                   Text(QStringLiteral("forum-result")) + QStringLiteral(" Click Here To Visit ") +
@@ -108,17 +95,13 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     cmdBack = Controls::Button(client, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
                                Rect(8625, 6905, 1005, 345));
 
-    const SponsorCaptions sponsor = BuildSponsorCaptions(client, Rect(30, 6650, 7185, 855));
-    fraFullBrand = sponsor.fraFullBrand;
-    lblCobrand = sponsor.lblCobrand;
-    lblFullBrand = sponsor.lblFullBrand;
+    BuildSponsorCaptions(Rect(30, 6650, 7185, 855));
 
     setTabOrder(RTB, cmdExit);
     setTabOrder(cmdExit, cmdBack);
 }
 
 void frmMayanTarotResult::buildMenus() {
-    menuBar()->setObjectName(QStringLiteral("menuBar"));
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuPrint = AddNamedAction(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
@@ -126,16 +109,8 @@ void frmMayanTarotResult::buildMenus() {
     mnuBack = AddNamedAction(mnuFile, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     mnuExit = AddNamedAction(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-
-    const HelpMenus help = BuildHelpMenus(*this, QStringLiteral("Check for Software &Update"),
-                                          QStringLiteral("mnuHelpSep1"), QStringLiteral("mnuHelpSep2"));
-    mnuHelp = help.mnuHelp;
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuUpdate = help.mnuUpdate;
-    mnuAbout = help.mnuAbout;
-    mnuDonate = help.mnuDonate;
-    mnuMakeMoney = help.mnuMakeMoney;
+    BuildHelpMenus(QStringLiteral("Check for Software &Update"), QStringLiteral("mnuHelpSep1"),
+                   QStringLiteral("mnuHelpSep2"));
 }
 
 void frmMayanTarotResult::connectHandlers() {
@@ -152,10 +127,7 @@ void frmMayanTarotResult::SetPicture(int box, int number) {
 
 void frmMayanTarotResult::Back() {
     RunStep([] { Forms::Load<frmMain>().show(); });
-    RunStep([this] {
-        closingForBack_ = true;
-        close();
-    });
+    RunStep([this] { CloseForHandOver(); });
     RunStep([] { HideExitScreen(); });
 }
 
@@ -165,12 +137,4 @@ void frmMayanTarotResult::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The reading opens at its title; the insertion point stays at its end.
     RTB->verticalScrollBar()->setValue(0);
-}
-
-void frmMayanTarotResult::closeEvent(QCloseEvent* event) {
-    if (!closingForBack_) {
-        RunStep([] { ShowExitScreen(); });
-    }
-    event->accept();
-    Forms::Unloaded(this);
 }

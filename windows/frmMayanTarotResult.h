@@ -1,7 +1,8 @@
 #pragma once
 // The result window: the five glyph pictures as a cross beside the reading.
 
-#include <QMainWindow>
+#include "windows/WorkingWindow.h"
+
 #include <QPixmap>
 
 #include <array>
@@ -25,7 +26,7 @@ private:
     std::array<QPixmap, 20> pictures_;
 };
 
-class frmMayanTarotResult final : public QMainWindow {
+class frmMayanTarotResult final : public WorkingWindow {
     Q_OBJECT
 public:
     frmMayanTarotResult();
@@ -46,31 +47,19 @@ public:
     QTextEdit* RTB;
     QPushButton* cmdExit;
     QPushButton* cmdBack;
-    QGroupBox* fraFullBrand;
-    ClickLabel* lblCobrand;
-    ClickLabel* lblFullBrand;
     const PictureList IMG;
 
     QMenu* mnuFile;
     QAction* mnuPrint;
     QAction* mnuBack;
     QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mnuOnline;
-    QAction* mnuVisit;
-    QAction* mnuUpdate;
-    QAction* mnuAbout;
-    QAction* mnuDonate;
-    QAction* mnuMakeMoney;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Unload() override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls(QWidget* client);
     void buildMenus();
     void connectHandlers();
-
-    bool closingForBack_ = false;
 };

@@ -1,0 +1,101 @@
+#include "windows/WorkingWindow.h"
+
+#include "windows/Closing.h"
+#include "windows/Controls.h"
+#include "windows/Forms.h"
+#include "windows/PageLinks.h"
+#include "windows/Twips.h"
+#include "windows/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QMenuBar>
+
+using namespace Resources;
+
+WorkingWindow::WorkingWindow(const QString& name, bool minimizeBox) {
+    Forms::MakeUnloadable(this);
+    setObjectName(name);
+    setWindowTitle(kWindowTitle);
+    setWindowIcon(ApplicationIcon());
+    Controls::SetTitleBarBoxes(this, minimizeBox);
+    setFont(Font({}));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Controls::Paint(client, Colour::kLightBlue);
+    setCentralWidget(client);
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+}
+
+void WorkingWindow::BuildSponsorCaptions(const QRect& frame) {
+    fraFullBrand = Controls::Frame(Client(), QStringLiteral("fraFullBrand"), QString(), frame, Colour::kLightBlue,
+                                   Colour::kNavy);
+    fraFullBrand->setAccessibleName(QStringLiteral("Sponsor offers"));
+    const Controls::Look look{Colour::kLightGrey, FontStyle{.bold = true, .underline = true}, Qt::AlignHCenter,
+                              Colour::kLightBlue};
+    // Created back to front: the co-brand caption lies in front.
+    lblFullBrand = Controls::LinkLabel(
+        fraFullBrand, QStringLiteral("lblFullBrand"),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                       "Get this software fully branded for your website. Click here for more details."),
+        Twips::Rect(120, 165, 6945, 615), look, ShadedHand());
+    lblCobrand = Controls::LinkLabel(
+        fraFullBrand, QStringLiteral("lblCobrand"),
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                       "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
+                       "info on co-branding."),
+        Twips::Rect(120, 160, 6945, 615), look, PlainHand());
+    OpenPageOn(lblCobrand, &ClickLabel::clicked, modHelp::Page::CoBrand);
+    OpenPageOn(lblFullBrand, &ClickLabel::clicked, modHelp::Page::FullyBranded);
+}
+
+QAction* WorkingWindow::AddNamedAction(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+void WorkingWindow::BuildHelpMenus(const QString& updateCaption, const QString& firstSeparator,
+                                   const QString& secondSeparator) {
+    using modHelp::Page;
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = AddNamedAction(mnuHelp, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"));
+    mnuVisit = AddNamedAction(mnuHelp, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"));
+    mnuHelp->addSeparator()->setObjectName(firstSeparator);
+    mnuUpdate = AddNamedAction(mnuHelp, QStringLiteral("mnuUpdate"), updateCaption);
+    mnuHelp->addSeparator()->setObjectName(secondSeparator);
+    mnuAbout = AddNamedAction(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"));
+
+    // A command on the bar itself.
+    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    // Switched off and never switched on, so it is left off the bar: the
+    // bar would claim its access key even hidden, and Alt+O belongs to the
+    // main window's import button.
+    mnuMakeMoney = new QAction(QStringLiteral("Make Money &Online"), this);
+    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    mnuMakeMoney->setVisible(false);
+
+    OpenPageOn(mnuOnline, &QAction::triggered, Page::HelpWebPage);
+    OpenPageOn(mnuVisit, &QAction::triggered, Page::HomePage);
+    OpenPageOn(mnuUpdate, &QAction::triggered, Page::DownloadWebPage);
+    OpenPageOn(mnuDonate, &QAction::triggered, Page::Donate);
+    OpenPageOn(mnuMakeMoney, &QAction::triggered, Page::FullyBranded);
+    connect(mnuAbout, &QAction::triggered, this, [this] { RunStep([this] { frmAbout::ShowModal(this); }); });
+}
+
+void WorkingWindow::CloseForHandOver() {
+    handingOver_ = true;
+    close();
+}
+
+void WorkingWindow::closeEvent(QCloseEvent* event) {
+    // A close is never refused. Any close but a hand-over passes the run to
+    // the exit screen.
+    if (!handingOver_) {
+        RunStep([] { ShowExitScreen(); });
+    }
+    event->accept();
+    Unload();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// What the two working windows (main and result) have in common: their
+// frame and colours, the sponsor captions at the bottom, the "Help" menu
+// with "Donate", and their close handling, which hands over to the exit
+// screen unless the window closes to make way for the other working window.
+
+#include <QMainWindow>
+
+class ClickLabel;
+class QAction;
+class QGroupBox;
+class QMenu;
+class QRect;
+
+class WorkingWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The sponsor frame, its two captions (co-brand in front), and the menus.
+    QGroupBox* fraFullBrand = nullptr;
+    ClickLabel* lblCobrand = nullptr;
+    ClickLabel* lblFullBrand = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+protected:
+    WorkingWindow(const QString& name, bool minimizeBox);
+
+    // The client area below the menu bar, where the layout places controls.
+    QWidget* Client() const { return centralWidget(); }
+
+    // Builds the sponsor captions in their frame.
+    void BuildSponsorCaptions(const QRect& frame);
+    // Adds the "Help" menu, "Donate" and the switched-off "Make Money Online"
+    // after the menus already on the bar.
+    void BuildHelpMenus(const QString& updateCaption, const QString& firstSeparator,
+                        const QString& secondSeparator);
+    // A menu entry with its name.
+    static QAction* AddNamedAction(QMenu* menu, const QString& name, const QString& caption);
+
+    // Closes the window to make way for the other working window: the exit
+    // screen is not shown.
+    void CloseForHandOver();
+
+    // The window no longer counts as loaded.
+    virtual void Unload() = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool handingOver_ = false;
+};
