@@ -5,17 +5,20 @@
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
 PACKAGES := g++ make cmake pkg-config \
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    xvfb xauth xdotool faketime
+    xvfb xauth xdotool faketime \
+    clang libclang-rt-14-dev dpkg-dev desktop-file-utils
 
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan test-release screenshots artwork bench clean
+.PHONY: deps configure build run test test-asan test-fuzz fuzz test-release screenshots artwork bench clean
 
 deps:
 	@tools/install-deps $(PACKAGES)
@@ -29,13 +32,19 @@ build: configure
 run: build
 	$(BUILD_DIR)/kvyaxkelen
 
-test: deps test-asan test-release
+test: deps test-asan test-fuzz test-release
 
 # The sanitizer build runs the same tests; a leak or undefined behaviour fails it.
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Fuzz targets (libFuzzer, clang): FUZZ_SECONDS each; make fuzz FUZZ_SECONDS=3600 for a long run.
+test-fuzz fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DKV_FUZZ=ON -DKV_FUZZ_SECONDS=$(FUZZ_SECONDS) > /dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@cd $(FUZZ_DIR) && ctest --output-on-failure -j 3 --timeout $$(( $(FUZZ_SECONDS) * 2 + 120 ))
 
 test-release: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
@@ -56,4 +65,4 @@ artwork: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/artwork/kv_artwork assets
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

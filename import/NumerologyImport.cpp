@@ -4,28 +4,6 @@
 #include "windows/SilentStep.h"
 #include "windows/frmMain.h"
 
-#include <QFile>
-
-NumerologyLines ReadNumerologyLines(const QString& path) {
-    NumerologyLines lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return lines;
-    // One bounded read: a huge file, or one without line breaks, costs no
-    // more than this.
-    const QByteArray data = file.read(kMaxReadBytes);
-    qsizetype at = 0;
-    for (QString& line : lines) {
-        if (at >= data.size()) break;
-        qsizetype end = data.indexOf('\r', at);
-        if (end < 0) end = data.size();
-        // The file is in a single-byte code page.
-        line = QString::fromLatin1(data.constData() + at, std::min<qsizetype>(end - at, kMaxLineBytes));
-        at = end + 1;
-        if (at < data.size() && data[at] == '\n') ++at;
-    }
-    return lines;
-}
-
 void NumerologyImport(frmMain& window) {
     QString path;
     RunStep([&] {

@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
     TuneProcessMemory();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvyaxkelen"));
     // The run ends only through QuitApplication, never because the last
     // window went (the exit screen is a tool window).
     QApplication::setQuitOnLastWindowClosed(false);
