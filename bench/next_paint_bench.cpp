@@ -48,8 +48,8 @@ protected:
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    TuneProcessMemory();  // as the program does
     QApplication app(argc, argv);
+    TuneProcessMemory();  // as the program does
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     modHelp::ScopedPageOpener noPages([](const QUrl&) {});

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QPixmapCache>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -61,6 +62,7 @@ QString SingleInstance::DefaultLockPath() {
 void TuneProcessMemory() {
     mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 32 * 1024 * 1024);
+    QPixmapCache::setCacheLimit(1024);  // KiB; the glyph pictures are kept elsewhere
 }
 
 bool StartupSequence(SingleInstance& instance) {

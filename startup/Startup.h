@@ -32,10 +32,13 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
-// Process settings made before anything else: large freed buffers (every
+// Process settings, made once the application exists. Large freed buffers (every
 // window brings image buffers of a megabyte or more, and readings come and
 // go) stay in the heap for the next window instead of going back to the
-// system, which spares re-faulting them on every Next and Back.
+// system, which spares re-faulting them on every Next and Back. And Qt's
+// pixmap cache, where the style keeps pictures of controls under each new
+// window's palette, is kept small, so that memory does not creep up by
+// ten megabytes over the first hundred readings.
 void TuneProcessMemory();
 
 // The start-up sequence. Returns false when the process is to end at once

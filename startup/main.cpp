@@ -4,8 +4,8 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    TuneProcessMemory();
     QApplication app(argc, argv);
+    TuneProcessMemory();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setDesktopFileName(QStringLiteral("kvyaxkelen"));
     // The run ends only through QuitApplication, never because the last

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QUrl>
 
+#include <array>
 #include <stdexcept>
 
 namespace Resources {
@@ -55,8 +56,14 @@ QCursor ShadedHand() {
 
 QPixmap GlyphPicture(int number) {
     if (number < 1 || number > GlyphCount) throw std::out_of_range("no glyph picture " + std::to_string(number));
-    const auto& name = modMayanTarot::PictureName(static_cast<Glyph>(number - 1));
-    return load(QStringLiteral(":/glyphs/") + QString::fromStdString(name));
+    // Decoded once for the whole run: every result window shows them again.
+    static std::array<QPixmap, GlyphCount> pictures;
+    QPixmap& picture = pictures[static_cast<std::size_t>(number - 1)];
+    if (picture.isNull()) {
+        const auto& name = modMayanTarot::PictureName(static_cast<Glyph>(number - 1));
+        picture = load(QStringLiteral(":/glyphs/") + QString::fromStdString(name));
+    }
+    return picture;
 }
 
 QString Text(const QString& name) {

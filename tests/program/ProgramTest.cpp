@@ -5,7 +5,9 @@
 #include "web/Settings.h"
 #include "web/modHelp.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <csignal>
@@ -111,4 +113,144 @@ TEST(Program, MenuEntriesOpenTheirPagesInTheUsersBrowser) {
     EXPECT_EQ(home.Opened(), (QStringList{QStringLiteral(KV_PAGE_ADDRESS("help-web-page")),
                                           QStringLiteral(KV_PAGE_ADDRESS("donate"))}));
     CloseNormally(program);
+}
+
+TEST(Program, TwoHundredReadingsWithBackInBetweenKeepMemoryFlat) {
+    ProgramHome home;
+    RealProgram program(home);
+    QString window = program.WaitForWindow(kWindowTitle);
+    ASSERT_FALSE(window.isEmpty());
+    // Only one working window is up at a time: wait for the next one.
+    const auto next = [&](const QString& previous) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000) {
+            const QStringList windows = program.Windows(kWindowTitle);
+            if (windows.size() == 1 && windows.first() != previous) return windows.first();
+            QThread::msleep(10);
+        }
+        return QString();
+    };
+    qint64 afterTen = 0;
+    for (int reading = 1; reading <= 200; ++reading) {
+        // The window takes the keyboard before the keys come.
+        Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("sleep"),
+                 QStringLiteral("0.02"), QStringLiteral("key"), QStringLiteral("A"),
+                 QStringLiteral("alt+g")});
+        const QString result = next(window);
+        ASSERT_FALSE(result.isEmpty()) << "reading " << reading;
+        Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), result, QStringLiteral("sleep"),
+                 QStringLiteral("0.02"), QStringLiteral("key"), QStringLiteral("alt+b")});
+        window = next(result);
+        ASSERT_FALSE(window.isEmpty()) << "back " << reading;
+        if (reading == 10) afterTen = program.ResidentKiB();
+    }
+    const qint64 afterTwoHundred = program.ResidentKiB();
+#ifndef KV_SANITIZED
+    // The sanitizer keeps freed memory in quarantine; elsewhere memory stays flat.
+    EXPECT_LE(afterTwoHundred - afterTen, 2 * 1024) << afterTen << " KiB after 10, " << afterTwoHundred << " after 200";
+#endif
+    std::printf("resident memory: %lld KiB after 10 readings, %lld KiB after 200\n",
+                static_cast<long long>(afterTen), static_cast<long long>(afterTwoHundred));
+    // Exit: no leak report, no sanitizer error, exit code 0.
+    CloseNormally(program);
+}
+
+// Faults a user meets. Each time the program works on as usual and shows
+// no message of its own.
+
+TEST(ProgramFaults, SettingsThatCannotBeWrittenOrDoNotExistYet) {
+    ProgramHome home;
+    QTemporaryDir scratch;
+    QFile blocker(scratch.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcessEnvironment env = home.Environment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), blocker.fileName() + QStringLiteral("/config"));
+    {
+        RealProgram program(env);
+        const QString main = program.WaitForWindow(kWindowTitle);
+        ASSERT_FALSE(main.isEmpty());
+        QThread::msleep(300);
+        EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
+        CloseNormally(program);
+    }
+    const QString missing = scratch.filePath(QStringLiteral("not/there/yet"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), missing);
+    RealProgram program(env);
+    ASSERT_FALSE(program.WaitForWindow(kWindowTitle).isEmpty());
+    QThread::msleep(300);
+    EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
+    CloseNormally(program);
+    EXPECT_TRUE(QFileInfo::exists(missing + QStringLiteral("/kvyaxkelen.conf")));
+}
+
+TEST(ProgramFaults, NoBrowserAtAll) {
+    ProgramHome home;
+    QTemporaryDir emptyPath;
+    QProcessEnvironment env = home.Environment();
+    env.insert(QStringLiteral("BROWSER"), emptyPath.filePath(QStringLiteral("no-such-browser")));
+    env.insert(QStringLiteral("PATH"), emptyPath.path());  // and no xdg-open
+    RealProgram program(env);
+    const QString main = program.WaitForWindow(kWindowTitle);
+    ASSERT_FALSE(main.isEmpty());
+    Keys(main, {QStringLiteral("alt+h"), QStringLiteral("o")});
+    Keys(main, {QStringLiteral("alt+d")});
+    QThread::msleep(300);
+    EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
+    // The program goes on: the about window still opens.
+    Keys(main, {QStringLiteral("alt+h"), QStringLiteral("a")});
+    QString about;
+    for (int i = 0; i < 100 && about.isEmpty(); ++i) {
+        for (const QString& window : program.Windows(kWindowTitle)) {
+            if (window != main) about = window;
+        }
+        QThread::msleep(50);
+    }
+    ASSERT_FALSE(about.isEmpty());
+    Keys(about, {QStringLiteral("Escape")});
+    CloseNormally(program);
+}
+
+TEST(ProgramFaults, NoPlaceForTheLock) {
+    ProgramHome home;
+    QTemporaryDir scratch;
+    QFile blocker(scratch.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcessEnvironment env = home.Environment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), blocker.fileName() + QStringLiteral("/runtime"));
+    env.insert(QStringLiteral("TMPDIR"), blocker.fileName() + QStringLiteral("/tmp"));
+    RealProgram program(env);
+    ASSERT_FALSE(program.WaitForWindow(kWindowTitle).isEmpty());
+    QThread::msleep(300);
+    EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
+    CloseNormally(program);
+}
+
+TEST(ProgramFaults, TwoStartsAtTheSameMomentLeaveOneRunning) {
+    ProgramHome home;
+    RealProgram first(home);
+    RealProgram second(home);
+    // One of them shows its main window, the other the notice.
+    QElapsedTimer clock;
+    clock.start();
+    RealProgram* running = nullptr;
+    RealProgram* refused = nullptr;
+    while (clock.elapsed() < 30000 && !(running && refused)) {
+        for (RealProgram* program : {&first, &second}) {
+            if (!program->Windows(kWindowTitle).isEmpty()) running = program;
+            if (!program->Windows(kMessageTitle).isEmpty()) refused = program;
+        }
+        QThread::msleep(50);
+    }
+    ASSERT_NE(running, nullptr);
+    ASSERT_NE(refused, nullptr);
+    ASSERT_NE(running, refused);
+    EXPECT_TRUE(refused->Windows(kWindowTitle).isEmpty());
+    Keys(refused->Windows(kMessageTitle).first(), {QStringLiteral("Return")});
+    ASSERT_TRUE(refused->WaitForExit());
+    EXPECT_EQ(refused->ExitCode(), 0);
+    EXPECT_TRUE(running->Running());
+    CloseNormally(*running);
 }

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRect>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -66,14 +67,28 @@ inline QString Xdotool(const QStringList& arguments, int timeoutMs = 20000) {
     return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
 }
 
+// A window's place and size on the screen.
+inline QRect Geometry(const QString& window) {
+    QRect rect;
+    for (const QString& line : Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
+                                   .split(QLatin1Char('\n'))) {
+        const QString value = line.section(QLatin1Char('='), 1);
+        if (line.startsWith(QLatin1String("X="))) rect.moveLeft(value.toInt());
+        if (line.startsWith(QLatin1String("Y="))) rect.moveTop(value.toInt());
+        if (line.startsWith(QLatin1String("WIDTH="))) rect.setWidth(value.toInt());
+        if (line.startsWith(QLatin1String("HEIGHT="))) rect.setHeight(value.toInt());
+    }
+    return rect;
+}
+
 class RealProgram {
 public:
-    explicit RealProgram(const ProgramHome& home, const QStringList& prefix = {}) {
-        process_.setProcessEnvironment(home.Environment());
+    explicit RealProgram(const ProgramHome& home) : RealProgram(home.Environment()) {}
+
+    explicit RealProgram(const QProcessEnvironment& environment) {
+        process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QStringList command = prefix;
-        command << QStringLiteral(KV_PROGRAM);
-        process_.start(command.takeFirst(), command);
+        process_.start(QStringLiteral(KV_PROGRAM), {});
         EXPECT_TRUE(process_.waitForStarted(10000));
     }
 
@@ -92,6 +107,29 @@ public:
         const QString found = Xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                        QString::number(pid_()), QStringLiteral("--name"), title});
         return found.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // The first visible window with the title and this width, once it is up.
+    QString WaitForWindowOfWidth(const QString& title, int width, int timeoutMs = 30000) const {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            for (const QString& window : Windows(title)) {
+                if (Geometry(window).width() == width) return window;
+            }
+            QThread::msleep(30);
+        }
+        return {};
+    }
+
+    // Resident memory in KiB, from /proc.
+    qint64 ResidentKiB() const {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid_()));
+        if (!status.open(QIODevice::ReadOnly)) return -1;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLongLong();
+        }
+        return -1;
     }
 
     // Waits until exactly the windows matching the title are up; returns the newest.
@@ -118,6 +156,21 @@ private:
     qint64 pid_() const { return process_.processId(); }
     QProcess process_;
 };
+
+// Clicks a point of a window's client area, which lies below its menu bar
+// (clientHeight is the client area's height in pixels).
+inline void ClickClient(const QString& window, int clientHeight, const QPoint& point) {
+    const int menuBar = Geometry(window).height() - clientHeight;
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(point.x()),
+             QString::number(point.y() + menuBar), QStringLiteral("click"), QStringLiteral("1")});
+    QThread::msleep(150);
+}
+
+// Types text into the window that has the keyboard.
+inline void Type(const QString& text) {
+    Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), text});
+    QThread::msleep(50);
+}
 
 // Gives a window the keyboard and types keys into it (xdotool key syntax).
 inline void Keys(const QString& window, const QStringList& keys) {
