@@ -1,7 +1,8 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run    install what is missing, build (release), start the program
 #   make test   install what is missing, build and run every test headless
-# Further targets: make build, make screenshots, make bench, make clean.
+# Further targets: make build, make screenshots, make bench, make fuzz,
+# make artwork, make clean.
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan

@@ -27,8 +27,11 @@ QPixmap load(const QString& path) {
 
 QIcon ApplicationIcon() {
     static const QIcon icon = [] {
+        // Up to 64 pixels: enough for title bars and task bars at double
+        // scale; the window system gets every size at start-up, so the
+        // large ones stay with the desktop entry.
         QIcon result(QStringLiteral(":/icons/kvyaxkelen.ico"));
-        for (const int size : {16, 24, 48, 64, 128, 256}) {
+        for (const int size : {16, 24, 48, 64}) {
             result.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/kvyaxkelen.png").arg(size));
         }
         return result;
