@@ -1,6 +1,8 @@
 #pragma once
 // The local date and time, behind a seam so that tests can set the clock.
 
+#include "windows/ScopedOverride.h"
+
 #include <QDateTime>
 
 #include <functional>
@@ -9,15 +11,14 @@ namespace Clock {
 
 QDateTime Now();
 
-class ScopedClock {
-public:
-    explicit ScopedClock(std::function<QDateTime()> now);
-    ~ScopedClock();
-    ScopedClock(const ScopedClock&) = delete;
-    ScopedClock& operator=(const ScopedClock&) = delete;
+using Source = std::function<QDateTime()>;
 
-private:
-    std::function<QDateTime()> previous_;
+// The clock in use; the system's unless a test put another in its place.
+Source& CurrentSource();
+
+class ScopedClock : public ScopedOverride<Source> {
+public:
+    explicit ScopedClock(Source now) : ScopedOverride(CurrentSource(), std::move(now)) {}
 };
 
 }  // namespace Clock

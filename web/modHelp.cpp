@@ -14,11 +14,6 @@ constexpr std::array<const char*, kPageCount> kAddresses{
     KV_PAGE_ADDRESS("tessivane"),
 };
 
-PageOpener& opener() {
-    static PageOpener current = OpenWithDesktop;
-    return current;
-}
-
 }  // namespace
 
 const char* PageAddress(Page page) { return kAddresses.at(static_cast<std::size_t>(page)); }
@@ -27,15 +22,14 @@ void OpenPage(Page page) { OpenWebPage(QString::fromLatin1(PageAddress(page))); 
 
 void OpenWebPage(const QString& address) {
     // Addresses are already encoded: take them as they stand.
-    opener()(QUrl(address, QUrl::StrictMode));
+    CurrentPageOpener()(QUrl(address, QUrl::StrictMode));
 }
 
 void OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
-ScopedPageOpener::ScopedPageOpener(PageOpener replacement) : previous_(std::move(opener())) {
-    opener() = std::move(replacement);
+PageOpener& CurrentPageOpener() {
+    static PageOpener current = OpenWithDesktop;
+    return current;
 }
-
-ScopedPageOpener::~ScopedPageOpener() { opener() = std::move(previous_); }
 
 }  // namespace modHelp

@@ -3,6 +3,8 @@
 // Every address is a constant fixed at build time: the site's base address,
 // the script path and one page key.
 
+#include "windows/ScopedOverride.h"
+
 #include <QString>
 
 #include <functional>
@@ -43,16 +45,12 @@ using PageOpener = std::function<void(const QUrl&)>;
 // The real route: QDesktopServices::openUrl.
 void OpenWithDesktop(const QUrl& url);
 
-// Puts another opener in place of the desktop's while the object lives.
-class ScopedPageOpener {
-public:
-    explicit ScopedPageOpener(PageOpener opener);
-    ~ScopedPageOpener();
-    ScopedPageOpener(const ScopedPageOpener&) = delete;
-    ScopedPageOpener& operator=(const ScopedPageOpener&) = delete;
+// The opener in use; the desktop's unless a test put another in its place.
+PageOpener& CurrentPageOpener();
 
-private:
-    PageOpener previous_;
+class ScopedPageOpener : public ScopedOverride<PageOpener> {
+public:
+    explicit ScopedPageOpener(PageOpener opener) : ScopedOverride(CurrentPageOpener(), std::move(opener)) {}
 };
 
 }  // namespace modHelp

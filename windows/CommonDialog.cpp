@@ -6,11 +6,6 @@
 
 namespace {
 
-OpenFileHandler& handler() {
-    static OpenFileHandler current = RealOpenFileDialog;
-    return current;
-}
-
 // Qt's name filters read "Description (*.ext)"; the component's filter lists
 // description and pattern pairs separated by bars.
 QStringList nameFilters(const QString& filter) {
@@ -52,7 +47,7 @@ private:
 }  // namespace
 
 void CommonDialog::ShowOpen(QWidget* parent) {
-    const QString chosen = handler()(*this, parent);
+    const QString chosen = CurrentOpenFileHandler()(*this, parent);
     FileName = chosen;
     if (chosen.isEmpty() && CancelError) throw DialogCancelled{};
 }
@@ -78,8 +73,7 @@ QString RealOpenFileDialog(const CommonDialog& settings, QWidget* parent) {
     return dialog.selectedFiles().first();
 }
 
-ScopedOpenFileHandler::ScopedOpenFileHandler(OpenFileHandler replacement) : previous_(std::move(handler())) {
-    handler() = std::move(replacement);
+OpenFileHandler& CurrentOpenFileHandler() {
+    static OpenFileHandler current = RealOpenFileDialog;
+    return current;
 }
-
-ScopedOpenFileHandler::~ScopedOpenFileHandler() { handler() = std::move(previous_); }

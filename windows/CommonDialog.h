@@ -2,6 +2,8 @@
 // The main window's file dialog component: its settings, and ShowOpen,
 // which asks the user for a file. Tests answer in place of the real dialog.
 
+#include "windows/ScopedOverride.h"
+
 #include <QString>
 
 #include <functional>
@@ -39,13 +41,11 @@ using OpenFileHandler = std::function<QString(const CommonDialog& settings, QWid
 // Returns the chosen path, or the empty text after a cancel.
 QString RealOpenFileDialog(const CommonDialog& settings, QWidget* parent);
 
-class ScopedOpenFileHandler {
-public:
-    explicit ScopedOpenFileHandler(OpenFileHandler handler);
-    ~ScopedOpenFileHandler();
-    ScopedOpenFileHandler(const ScopedOpenFileHandler&) = delete;
-    ScopedOpenFileHandler& operator=(const ScopedOpenFileHandler&) = delete;
+// The dialog in use; the real one unless a test put another in its place.
+OpenFileHandler& CurrentOpenFileHandler();
 
-private:
-    OpenFileHandler previous_;
+class ScopedOpenFileHandler : public ScopedOverride<OpenFileHandler> {
+public:
+    explicit ScopedOpenFileHandler(OpenFileHandler handler)
+        : ScopedOverride(CurrentOpenFileHandler(), std::move(handler)) {}
 };

@@ -42,16 +42,11 @@ private:
     bool answerRequired_;
 };
 
-MessageHandler& handler() {
-    static MessageHandler current = RealMessageBox;
-    return current;
-}
-
 }  // namespace
 
 MessageAnswer ShowMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
                           QWidget* parent) {
-    return handler()({text, icon, buttons, kApplicationTitle}, parent);
+    return CurrentMessageHandler()({text, icon, buttons, kApplicationTitle}, parent);
 }
 
 MessageAnswer RealMessageBox(const MessageRequest& request, QWidget* parent) {
@@ -67,9 +62,7 @@ MessageAnswer RealMessageBox(const MessageRequest& request, QWidget* parent) {
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-ScopedMessageHandler::ScopedMessageHandler(MessageHandler replacement)
-    : previous_(std::move(handler())) {
-    handler() = std::move(replacement);
+MessageHandler& CurrentMessageHandler() {
+    static MessageHandler current = RealMessageBox;
+    return current;
 }
-
-ScopedMessageHandler::~ScopedMessageHandler() { handler() = std::move(previous_); }

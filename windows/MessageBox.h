@@ -2,6 +2,8 @@
 // The program's message boxes. Every box is modal and captioned with the
 // application title. Tests put a handler in place of the real QMessageBox.
 
+#include "windows/ScopedOverride.h"
+
 #include <QString>
 
 #include <functional>
@@ -30,14 +32,11 @@ using MessageHandler = std::function<MessageAnswer(const MessageRequest&, QWidge
 // The real box: QMessageBox, run modally.
 MessageAnswer RealMessageBox(const MessageRequest& request, QWidget* parent);
 
-// Puts another handler in place of the real box while the object lives.
-class ScopedMessageHandler {
-public:
-    explicit ScopedMessageHandler(MessageHandler handler);
-    ~ScopedMessageHandler();
-    ScopedMessageHandler(const ScopedMessageHandler&) = delete;
-    ScopedMessageHandler& operator=(const ScopedMessageHandler&) = delete;
+// The handler in use; the real box unless a test put another in its place.
+MessageHandler& CurrentMessageHandler();
 
-private:
-    MessageHandler previous_;
+class ScopedMessageHandler : public ScopedOverride<MessageHandler> {
+public:
+    explicit ScopedMessageHandler(MessageHandler handler)
+        : ScopedOverride(CurrentMessageHandler(), std::move(handler)) {}
 };

@@ -159,29 +159,31 @@ TEST(Program, TwoHundredReadingsWithBackInBetweenKeepMemoryFlat) {
 // Faults a user meets. Each time the program works on as usual and shows
 // no message of its own.
 
-TEST(ProgramFaults, SettingsThatCannotBeWrittenOrDoNotExistYet) {
-    ProgramHome home;
-    QTemporaryDir scratch;
+// A path beneath a plain file: no folder can be made there, even by root.
+QString Unmakeable(const QTemporaryDir& scratch, const QString& name) {
     QFile blocker(scratch.filePath(QStringLiteral("blocker")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QProcessEnvironment env = home.Environment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), blocker.fileName() + QStringLiteral("/config"));
-    {
-        RealProgram program(env);
-        const QString main = program.WaitForWindow(kWindowTitle);
-        ASSERT_FALSE(main.isEmpty());
-        QThread::msleep(300);
-        EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
-        CloseNormally(program);
-    }
-    const QString missing = scratch.filePath(QStringLiteral("not/there/yet"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), missing);
+    blocker.open(QIODevice::WriteOnly);
+    return blocker.fileName() + QStringLiteral("/") + name;
+}
+
+// Starts the program, sees its main window and no message, ends it.
+void StartsQuietly(const QProcessEnvironment& env) {
     RealProgram program(env);
     ASSERT_FALSE(program.WaitForWindow(kWindowTitle).isEmpty());
     QThread::msleep(300);
     EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
     CloseNormally(program);
+}
+
+TEST(ProgramFaults, SettingsThatCannotBeWrittenOrDoNotExistYet) {
+    ProgramHome home;
+    QTemporaryDir scratch;
+    QProcessEnvironment env = home.Environment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), Unmakeable(scratch, QStringLiteral("config")));
+    StartsQuietly(env);
+    const QString missing = scratch.filePath(QStringLiteral("not/there/yet"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), missing);
+    StartsQuietly(env);
     EXPECT_TRUE(QFileInfo::exists(missing + QStringLiteral("/kvyaxkelen.conf")));
 }
 
@@ -215,17 +217,10 @@ TEST(ProgramFaults, NoBrowserAtAll) {
 TEST(ProgramFaults, NoPlaceForTheLock) {
     ProgramHome home;
     QTemporaryDir scratch;
-    QFile blocker(scratch.filePath(QStringLiteral("blocker")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
     QProcessEnvironment env = home.Environment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), blocker.fileName() + QStringLiteral("/runtime"));
-    env.insert(QStringLiteral("TMPDIR"), blocker.fileName() + QStringLiteral("/tmp"));
-    RealProgram program(env);
-    ASSERT_FALSE(program.WaitForWindow(kWindowTitle).isEmpty());
-    QThread::msleep(300);
-    EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
-    CloseNormally(program);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Unmakeable(scratch, QStringLiteral("runtime")));
+    env.insert(QStringLiteral("TMPDIR"), Unmakeable(scratch, QStringLiteral("tmp")));
+    StartsQuietly(env);
 }
 
 TEST(ProgramFaults, TwoStartsAtTheSameMomentLeaveOneRunning) {
