@@ -15,7 +15,7 @@ PACKAGES := g++ make cmake pkg-config \
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
     libgtest-dev libgmock-dev libbenchmark-dev \
     xvfb xauth xdotool faketime \
-    clang libclang-rt-14-dev dpkg-dev desktop-file-utils
+    clang libclang-rt-14-dev dpkg-dev file desktop-file-utils
 
 CMAKE_FLAGS ?=
 
