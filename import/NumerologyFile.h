@@ -9,7 +9,8 @@
 
 // The first six lines of a numerology file, each without its line end. Lines
 // end in a carriage return, optionally followed by a line feed. A file that
-// cannot be read gives empty lines. However large the file, at most
+// cannot be read, or is not a regular file (a named pipe, a device), gives
+// empty lines at once. However large the file, at most
 // kMaxLineBytes are kept per line and at most kMaxReadBytes are read.
 using NumerologyLines = std::array<QString, 6>;
 NumerologyLines ReadNumerologyLines(const QString& path);

@@ -10,6 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class Import : public WindowTest {
@@ -122,18 +130,33 @@ TEST_F(Import, WithANameAnyFileGivesAReading) {
 TEST_F(Import, UnreadableFilesAndFoldersGoOnToTheReadingQuietly) {
     const QString folderNum = folder.filePath(QStringLiteral("folder.num"));
     ASSERT_TRUE(QDir().mkpath(folderNum));
-    const QString locked = File(QStringLiteral("locked.num"), "x\r\n");
-    QFile::setPermissions(locked, QFileDevice::Permissions());
-    for (const QString& path : {folderNum, locked, folder.filePath(QStringLiteral("gone.num"))}) {
+    // A named pipe with no writer: opening it for reading would wait for one.
+    const QString pipe = folder.filePath(QStringLiteral("pipe.num"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Should the import block on the pipe, a writer comes after a while and
+    // releases it, and the test fails instead of hanging.
+    std::atomic<bool> finished = false;
+    std::atomic<bool> blocked = false;
+    std::thread release([&] {
+        for (int i = 0; i < 500 && !finished; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (finished) return;
+        blocked = true;
+        const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+    });
+    for (const QString& path : {pipe, folderNum, folder.filePath(QStringLiteral("gone.num"))}) {
         SCOPED_TRACE(path.toStdString());
         frmMain& window = Main(QStringLiteral("Ana"));
         answer = path;
         QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+        finished = true;
         Settle();
         EXPECT_TRUE(shown.empty());
         EXPECT_TRUE(ReadingShown());
         CloseEverything();
     }
+    release.join();
+    EXPECT_FALSE(blocked) << "the import waited on a named pipe";
 }
 
 TEST(NumerologyLines, LinesEndInCarriageReturnsWithOptionalLineFeeds) {
