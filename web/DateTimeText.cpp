@@ -40,9 +40,9 @@ QString withoutEmptyBrackets(QString format) {
     return format.simplified();
 }
 
-bool sameSecond(const QDateTime& a, const QDateTime& b) {
-    return a.date() == b.date() && a.time().hour() == b.time().hour() &&
-           a.time().minute() == b.time().minute() && a.time().second() == b.time().second();
+bool sameSecond(const StoredMoment& a, const QDateTime& b) {
+    return a.date == b.date() && a.time.hour() == b.time().hour() && a.time.minute() == b.time().minute() &&
+           a.time.second() == b.time().second();
 }
 
 QString localeText(const QDateTime& moment, const QLocale& locale) {
@@ -56,12 +56,21 @@ QString portableText(const QDateTime& moment) {
     return moment.date().toString(kPortableDate) + QLatin1Char(' ') + moment.time().toString(kPortableTime);
 }
 
-std::optional<QDateTime> readWith(const QString& text, const QLocale& locale, const QString& dateFormat,
-                                  const QString& timeFormat) {
-    const QDateTime full = locale.toDateTime(text, dateFormat + QLatin1Char(' ') + timeFormat);
-    if (full.isValid()) return full;
+std::optional<StoredMoment> readWith(const QString& text, const QLocale& locale, const QString& dateFormat,
+                                     const QString& timeFormat) {
+    // Date and time are read apart, at the blank that joins them: read as
+    // one local date-time, a time the zone skips would have no value and the
+    // date would be lost with it. The date format may hold blanks itself,
+    // so each blank is tried in turn.
+    for (qsizetype blank = text.indexOf(QLatin1Char(' ')); blank >= 0;
+         blank = text.indexOf(QLatin1Char(' '), blank + 1)) {
+        const QDate date = locale.toDate(text.left(blank), dateFormat);
+        if (!date.isValid()) continue;
+        const QTime time = locale.toTime(text.mid(blank + 1), timeFormat);
+        if (time.isValid()) return StoredMoment(date, time);
+    }
     const QDate date = locale.toDate(text, dateFormat);
-    if (date.isValid()) return QDateTime(date, QTime(0, 0));
+    if (date.isValid()) return StoredMoment(date, QTime(0, 0));
     return std::nullopt;
 }
 
@@ -87,7 +96,7 @@ QString DateTimeText(const QDateTime& moment, const QLocale& locale) {
     return portableText(moment);
 }
 
-std::optional<QDateTime> ReadDateTimeText(const QString& text, const QLocale& locale) {
+std::optional<StoredMoment> ReadDateTimeText(const QString& text, const QLocale& locale) {
     if (text.trimmed().isEmpty()) return std::nullopt;
     if (auto moment = readWith(text, locale, StoredDateFormat(locale), StoredTimeFormat(locale))) return moment;
     return readWith(text, QLocale::c(), kPortableDate, kPortableTime);

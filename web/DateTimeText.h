@@ -20,8 +20,23 @@ namespace modHelp {
 
 QString DateTimeText(const QDateTime& moment, const QLocale& locale = QLocale());
 
+// A stored moment as it was written: the local date and wall-clock time,
+// without a zone. It is kept apart from QDateTime, which has no value for a
+// time that the local zone skips (the hour the clocks jump in spring), or
+// for one stored under another zone; the date of such a moment still counts.
+struct StoredMoment {
+    QDate date;
+    QTime time;
+
+    StoredMoment(QDate date, QTime time) : date(date), time(time) {}
+    // The wall-clock reading of a moment, as it would be written.
+    StoredMoment(const QDateTime& moment) : date(moment.date()), time(moment.time()) {}  // NOLINT: implicit on purpose
+
+    friend bool operator==(const StoredMoment&, const StoredMoment&) = default;
+};
+
 // The moment a stored text stands for, or nothing when it cannot be read.
-std::optional<QDateTime> ReadDateTimeText(const QString& text, const QLocale& locale = QLocale());
+std::optional<StoredMoment> ReadDateTimeText(const QString& text, const QLocale& locale = QLocale());
 
 // The locale's own date and time formats, as this program uses them.
 QString StoredDateFormat(const QLocale& locale);

@@ -22,7 +22,9 @@ void UpdateReminder() {
         // silent until it is removed or becomes readable again.
         const auto since = ReadDateTimeText(stored);
         if (!since) return;
-        const qint64 days = DayDistance(Clock::Now().date(), since->date());
+        // Only the dates count, so a stored time that the local zone skips
+        // (or repeats) makes no difference.
+        const qint64 days = DayDistance(Clock::Now().date(), since->date);
         if (days >= -14 && days <= 14) return;
 
         const MessageAnswer answer =

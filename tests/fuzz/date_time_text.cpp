@@ -19,13 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     const auto moment = modHelp::ReadDateTimeText(text, locale);
     if (!moment) return 0;
-    if (!moment->isValid()) std::abort();
-    const QDate date = moment->date();
+    if (!moment->date.isValid() || !moment->time.isValid()) std::abort();
+    const QDate date = moment->date;
     if (date.year() < 1 || date.year() > 9999) return 0;
-    const QString stored = modHelp::DateTimeText(*moment, locale);
+    // Written as a wall-clock reading, whatever the local zone makes of it.
+    const QString stored = modHelp::DateTimeText(QDateTime(date, moment->time, Qt::UTC), locale);
     const auto back = modHelp::ReadDateTimeText(modHelp::DecodeSettingText(modHelp::EncodeSettingText(stored)), locale);
-    if (!back || back->date() != date || back->time().hour() != moment->time().hour() ||
-        back->time().minute() != moment->time().minute() || back->time().second() != moment->time().second()) {
+    if (!back || back->date != date || back->time.hour() != moment->time.hour() ||
+        back->time.minute() != moment->time.minute() || back->time.second() != moment->time.second()) {
         std::abort();
     }
     return 0;

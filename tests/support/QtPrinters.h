@@ -1,6 +1,8 @@
 #pragma once
 // Readable failure messages for Qt values in GoogleTest assertions.
 
+#include "web/DateTimeText.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -19,3 +21,9 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
 inline void PrintTo(const QDateTime& moment, std::ostream* out) {
     *out << moment.toString(Qt::ISODateWithMs).toStdString();
 }
+
+namespace modHelp {
+inline void PrintTo(const StoredMoment& moment, std::ostream* out) {
+    *out << moment.date.toString(Qt::ISODate).toStdString() << ' ' << moment.time.toString(Qt::ISODateWithMs).toStdString();
+}
+}  // namespace modHelp

@@ -13,7 +13,7 @@ const QDateTime kMorning(QDate(2031, 2, 3), QTime(4, 5, 6));
 const QDateTime kMidnight(QDate(2026, 1, 31), QTime(0, 0));
 
 // Through the store and back, as the reminder sees it.
-std::optional<QDateTime> RoundTrip(const QDateTime& moment, const QLocale& locale) {
+std::optional<StoredMoment> RoundTrip(const QDateTime& moment, const QLocale& locale) {
     const QString stored = EncodeSettingText(DateTimeText(moment, locale));
     return ReadDateTimeText(DecodeSettingText(stored), locale);
 }

@@ -6,6 +6,11 @@
 #include "web/Settings.h"
 #include "web/UpdateReminder.h"
 
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
 using namespace modHelp;
 
 namespace {
@@ -128,6 +133,30 @@ TEST_F(Reminder, ADamagedValueKeepsItQuietAndUntouched) {
     for (int run = 0; run < 3; ++run) UpdateReminder();
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(Stored(), QStringLiteral("when the moon is full"));
+}
+
+TEST_F(Reminder, AStoredTimeThatTheLocalZoneSkipsStillCountsByItsDate) {
+    // In New York the clocks went from 2:00 to 3:00 on 8 March 2026, so
+    // 2:30 that night (written under another zone) is no local time there.
+    const char* previous = std::getenv("TZ");
+    const std::optional<std::string> saved = previous ? std::optional<std::string>(previous) : std::nullopt;
+    setenv("TZ", "America/New_York", 1);
+    tzset();
+    WriteSetting(kReminderKey, DateTimeText(QDateTime(QDate(2026, 3, 8), QTime(2, 30), Qt::UTC)));
+    now = QDateTime(QDate(2026, 3, 22), QTime(23, 0));
+    UpdateReminder();
+    const int afterFourteenDays = Questions();
+    now = QDateTime(QDate(2026, 3, 23), QTime(0, 30));
+    UpdateReminder();
+    const int afterFifteenDays = Questions();
+    if (saved) {
+        setenv("TZ", saved->c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+    EXPECT_EQ(afterFourteenDays, 0);
+    EXPECT_EQ(afterFifteenDays, 1);
 }
 
 TEST_F(Reminder, UnwritableSettingsAreSilentAndOpenNoPage) {
