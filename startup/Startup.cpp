@@ -18,7 +18,13 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <cstdio>
+
+// Heap tuning where the C library offers it (glibc); elsewhere the system's
+// defaults serve.
+#if __has_include(<malloc.h>)
 #include <malloc.h>
+#endif
 
 std::int16_t intCoBrandRandomNumber = 0;
 
@@ -59,9 +65,24 @@ QString SingleInstance::DefaultLockPath() {
            QStringLiteral(".lock");
 }
 
+ProgramName::ProgramName(int count, char* arguments[]) {
+    static char fallback[] = "kvyaxkelen";
+    argv[0] = count > 0 && arguments[0] ? arguments[0] : fallback;
+}
+
+void SilenceDiagnostics() {
+#ifdef NDEBUG
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+#endif
+}
+
 void TuneProcessMemory() {
+#if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD)
     mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 32 * 1024 * 1024);
+#endif
     QPixmapCache::setCacheLimit(1024);  // KiB; the glyph pictures are kept elsewhere
 }
 

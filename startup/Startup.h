@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,6 +32,20 @@ public:
 private:
     std::unique_ptr<QLockFile> lock_;
 };
+
+// The argument list handed to Qt: the program's name and nothing else. It
+// lives as long as the application object, as Qt requires.
+struct ProgramName {
+    ProgramName(int argc, char* argv[]);
+    int argc = 1;
+    std::array<char*, 2> argv{};
+};
+
+// Keeps Qt's own diagnostics out of a release run: the program logs nothing,
+// and some of them (a browser launch that failed) would carry the page
+// address with what the user typed into the referral form. A fatal error
+// still says why the program cannot run. Debug builds keep them all.
+void SilenceDiagnostics();
 
 // Process settings, made once the application exists. Large freed buffers (every
 // window brings image buffers of a megabyte or more, and readings come and

@@ -4,7 +4,11 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    SilenceDiagnostics();
+    // The program takes no command line: Qt gets the program's name alone,
+    // so "-platform", "-reverse", "-stylesheet" and the like change nothing.
+    ProgramName name(argc, argv);
+    QApplication app(name.argc, name.argv.data());
     TuneProcessMemory();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setDesktopFileName(QStringLiteral("kvyaxkelen"));

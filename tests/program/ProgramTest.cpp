@@ -166,13 +166,26 @@ QString Unmakeable(const QTemporaryDir& scratch, const QString& name) {
     return blocker.fileName() + QStringLiteral("/") + name;
 }
 
-// Starts the program, sees its main window and no message, ends it.
-void StartsQuietly(const QProcessEnvironment& env) {
-    RealProgram program(env);
+// A release build writes nothing anywhere; a debug build may keep Qt's
+// diagnostics.
+void ExpectNoOutput(RealProgram& program) {
+    const QString output = program.Output();
+#ifdef NDEBUG
+    EXPECT_EQ(output, QString());
+#else
+    if (!output.isEmpty()) std::printf("debug build's output:\n%s\n", qPrintable(output));
+#endif
+}
+
+// Starts the program, sees its main window and no message, ends it; it
+// writes nothing meanwhile.
+void StartsQuietly(const QProcessEnvironment& env, const QStringList& arguments = {}) {
+    RealProgram program(env, arguments, true);
     ASSERT_FALSE(program.WaitForWindow(kWindowTitle).isEmpty());
     QThread::msleep(300);
     EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
     CloseNormally(program);
+    ExpectNoOutput(program);
 }
 
 TEST(ProgramFaults, SettingsThatCannotBeWrittenOrDoNotExistYet) {
@@ -193,7 +206,7 @@ TEST(ProgramFaults, NoBrowserAtAll) {
     QProcessEnvironment env = home.Environment();
     env.insert(QStringLiteral("BROWSER"), emptyPath.filePath(QStringLiteral("no-such-browser")));
     env.insert(QStringLiteral("PATH"), emptyPath.path());  // and no xdg-open
-    RealProgram program(env);
+    RealProgram program(env, {}, true);
     const QString main = program.WaitForWindow(kWindowTitle);
     ASSERT_FALSE(main.isEmpty());
     Keys(main, {QStringLiteral("alt+h"), QStringLiteral("o")});
@@ -205,7 +218,34 @@ TEST(ProgramFaults, NoBrowserAtAll) {
     const QString about = program.WaitForWindowOfWidth(kWindowTitle, 471);  // 7065 twips
     ASSERT_FALSE(about.isEmpty());
     Keys(about, {QStringLiteral("Escape")});
-    CloseNormally(program);
+
+    // A referral that finds no browser either: what the user typed into the
+    // form stays private.
+    Keys(main, {QStringLiteral("alt+f"), QStringLiteral("x")});
+    const QString exitScreen = program.WaitForWindowOfWidth(kWindowTitle, 741);  // 11115 twips
+    ASSERT_FALSE(exitScreen.isEmpty());
+    Keys(exitScreen, {QStringLiteral("Tab"), QStringLiteral("Tab")});
+    Type(QStringLiteral("Ana"));
+    Keys(exitScreen, {QStringLiteral("Tab")});
+    Type(QStringLiteral("ana@example.org"));
+    Keys(exitScreen, {QStringLiteral("Tab")});
+    Type(QStringLiteral("Ben"));
+    Keys(exitScreen, {QStringLiteral("Tab")});
+    Type(QStringLiteral("ben@example.org"));
+    Keys(exitScreen, {QStringLiteral("alt+n")});
+    QThread::msleep(300);
+    EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
+    Keys(exitScreen, {QStringLiteral("alt+x")});
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0);
+    ExpectNoOutput(program);
+}
+
+TEST(ProgramFaults, QtsOwnCommandLineOptionsAreNotTaken) {
+    // "-platform nosuch" would end the program at once if Qt read it.
+    ProgramHome home;
+    StartsQuietly(home.Environment(), {QStringLiteral("-platform"), QStringLiteral("nosuch"), QStringLiteral("-reverse"),
+                                       QStringLiteral("-style"), QStringLiteral("Windows")});
 }
 
 TEST(ProgramFaults, NoPlaceForTheLock) {

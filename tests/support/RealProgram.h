@@ -85,12 +85,17 @@ class RealProgram {
 public:
     explicit RealProgram(const ProgramHome& home) : RealProgram(home.Environment()) {}
 
-    explicit RealProgram(const QProcessEnvironment& environment) {
+    // With `keepOutput`, everything the program writes (standard output and
+    // error) is kept for Output(); otherwise its errors are passed on.
+    explicit RealProgram(const QProcessEnvironment& environment, const QStringList& arguments = {},
+                         bool keepOutput = false) {
         process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(KV_PROGRAM), {});
+        process_.setProcessChannelMode(keepOutput ? QProcess::MergedChannels : QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(KV_PROGRAM), arguments);
         EXPECT_TRUE(process_.waitForStarted(10000));
     }
+
+    QString Output() { return QString::fromLocal8Bit(process_.readAllStandardOutput()); }
 
     ~RealProgram() {
         if (process_.state() != QProcess::NotRunning) {
