@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -57,6 +58,24 @@ void setPlainText(QWidget* box, const QString& text) {
     }
 }
 
+// Ticked by a click anywhere in its rectangle, not only on its mark and
+// caption: the hand pointer over all of it promises as much.
+class WholeAreaCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// Focus that moves between the screen's own controls, as opposed to a
+// popup, a message box or another window taking it for a while: only the
+// former empties or restores a placeholder.
+bool movedByUser(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 }  // namespace
 
 frmNagScreen2::frmNagScreen2() {
@@ -89,7 +108,7 @@ void frmNagScreen2::buildControls() {
     Label2 = Controls::Label(this, QStringLiteral("Label2"), QString(), Rect(120, 840, 6975, 1095),
                              Look{Colour::kBlack, FontStyle{.points = 9.75, .bold = true}});
 
-    Check1 = new QCheckBox(Text(QStringLiteral("visit-forum")), this);
+    Check1 = new WholeAreaCheckBox(Text(QStringLiteral("visit-forum")), this);
     Controls::Name(Check1, QStringLiteral("Check1"), Controls::ShownCaption(Check1->text()));
     Check1->setGeometry(Rect(30, 2040, 7185, 555));
     Check1->setFont(Font(FontStyle{.points = 14.25}));
@@ -195,10 +214,14 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     const QString placeholder = box->accessibleName();
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (modTellAFriend::TrimBlanks(plainText(box)) == placeholder) setPlainText(box, QString());
+            if (movedByUser(event) && modTellAFriend::TrimBlanks(plainText(box)) == placeholder) {
+                setPlainText(box, QString());
+            }
             break;
         case QEvent::FocusOut:
-            if (modTellAFriend::TrimBlanks(plainText(box)).isEmpty()) setPlainText(box, placeholder);
+            if (movedByUser(event) && modTellAFriend::TrimBlanks(plainText(box)).isEmpty()) {
+                setPlainText(box, placeholder);
+            }
             break;
         case QEvent::KeyPress:
             if ((box == txtEmail || box == txtFriendEmail) &&

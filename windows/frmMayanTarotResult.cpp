@@ -49,11 +49,12 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     const FontStyle bold{.bold = true};
     const FontStyle link{.bold = true, .underline = true};
 
+    // Clickable, but with the system's pointer: this window gives hands to
+    // its sponsor captions only.
     Label14 = Controls::LinkLabel(client, QStringLiteral("Label14"),
                                   Text(QStringLiteral("forum-result")) + QStringLiteral(" Click Here To Visit ") +
                                       SiteHost() + QStringLiteral(" Now"),
-                                  Rect(202, 30, 9390, 195), Look{Colour::kLightGrey, link, Qt::AlignHCenter},
-                                  PlainHand());
+                                  Rect(202, 30, 9390, 195), Look{Colour::kLightGrey, link, Qt::AlignHCenter});
 
     struct Place {
         int left, top;           // picture box
@@ -136,5 +137,8 @@ void frmMayanTarotResult::Exit() { close(); }
 void frmMayanTarotResult::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The reading opens at its title; the insertion point stays at its end.
+    // Later showings (a restore after minimizing) keep the user's place.
+    if (shownBefore_) return;
+    shownBefore_ = true;
     RTB->verticalScrollBar()->setValue(0);
 }

@@ -62,4 +62,6 @@ private:
     void buildControls(QWidget* client);
     void buildMenus();
     void connectHandlers();
+
+    bool shownBefore_ = false;
 };

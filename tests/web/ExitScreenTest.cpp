@@ -1,10 +1,12 @@
 #include "tests/support/QtPrinters.h"
+#include "tests/support/Modal.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/WindowTest.h"
 #include "web/modTellAFriend.h"
 #include "windows/Controls.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -175,23 +177,55 @@ TEST_F(ExitScreen, EveryValueArrivesExactlyAsTyped) {
 
 TEST_F(ExitScreen, ABlankInAnEmailBoxIsRefusedAndTheFocusStays) {
     frmNagScreen2& screen = Screen();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    // The real box, which takes the focus while it is up.
+    ScopedMessageHandler real([this](const MessageRequest& request, QWidget* parent) {
+        shown.push_back({request, parent});
+        return RealMessageBox(request, parent);
+    });
     for (QLineEdit* box : {screen.txtEmail, screen.txtFriendEmail}) {
         SCOPED_TRACE(box->objectName().toStdString());
         shown.clear();
-        Type(box, QStringLiteral("a"));
+        // A blank first thing in a box that has just been emptied.
+        box->setFocus();
+        ASSERT_EQ(box->text(), QString());
+        QString whileAsked = QStringLiteral("(no box came up)");
+        WhenModal([&](QWidget* modal) {
+            whileAsked = box->text();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
         QTest::keyClick(box, Qt::Key_Space);
-        QTest::keyClicks(box, QStringLiteral("b"));
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].request.text, QStringLiteral("Email Address Cannot Contain Space"));
         EXPECT_EQ(shown[0].request.icon, MessageIcon::Critical);
-        EXPECT_EQ(box->text(), QStringLiteral("ab"));
-        EXPECT_EQ(QApplication::focusWidget(), box);
+        EXPECT_EQ(whileAsked, QString()) << "the placeholder came back while the message was up";
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, QStringLiteral("x@y.org"));
+        EXPECT_EQ(box->text(), QStringLiteral("x@y.org"));
     }
     // Blanks elsewhere are fine.
     shown.clear();
     Type(screen.txtName, QStringLiteral("Ana Maria"));
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(screen.txtName->text(), QStringLiteral("Ana Maria"));
+}
+
+TEST_F(ExitScreen, APopupMenuLeavesTheBoxAsItIs) {
+    frmNagScreen2& screen = Screen();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    screen.txtFriendName->setFocus();
+    ASSERT_EQ(screen.txtFriendName->text(), QString());
+    // The box's own menu opens and stays open while the user looks at it.
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), screen.txtFriendName->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(screen.txtFriendName, &menu);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(screen.txtFriendName->text(), QString()) << "the placeholder came back while the menu was open";
+    popup->close();
+    Settle();
+    EXPECT_EQ(screen.txtFriendName->text(), QString());
 }
 
 TEST_F(ExitScreen, PlaceholdersLeaveOnFocusAndComeBackWhenLeftEmpty) {
@@ -217,7 +251,8 @@ TEST_F(ExitScreen, PlaceholdersLeaveOnFocusAndComeBackWhenLeftEmpty) {
 
 TEST_F(ExitScreen, TheCheckBoxNeverStaysTickedAndOpensTheHomePageOncePerTick) {
     frmNagScreen2& screen = Screen();
-    QTest::mouseClick(screen.Check1, Qt::LeftButton);
+    // Anywhere in its rectangle, far from its caption, counts as a tick.
+    QTest::mouseClick(screen.Check1, Qt::LeftButton, {}, QPoint(screen.Check1->width() - 2, screen.Check1->height() - 2));
     EXPECT_FALSE(screen.Check1->isChecked());
     EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral(KV_PAGE_ADDRESS("home-page"))}));
     screen.Check1->setFocus();
