@@ -14,7 +14,7 @@ MAKEFLAGS += --no-print-directory
 PACKAGES := g++ make cmake pkg-config \
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    xvfb xauth xdotool faketime \
+    xvfb xauth xdotool x11-utils openbox faketime \
     clang libclang-rt-14-dev dpkg-dev file desktop-file-utils
 
 CMAKE_FLAGS ?=

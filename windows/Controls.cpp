@@ -85,10 +85,10 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& caption, cons
 }
 
 ClickLabel* LinkLabel(QWidget* parent, const QString& name, const QString& caption,
-                      const QRect& rect, const Look& look, const QCursor& pointer) {
+                      const QRect& rect, const Look& look, const std::optional<QCursor>& pointer) {
     auto* label = new ClickLabel(parent);
     style(label, name, caption, rect, look);
-    label->setCursor(pointer);
+    if (pointer) label->setCursor(*pointer);
     return label;
 }
 
@@ -120,13 +120,59 @@ QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, c
 
 }  // namespace Controls
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 
 namespace Controls {
+namespace {
+
+// Where a frame of this size stands centred on the screen the window opens on.
+QPoint centredFrame(const QWidget* window, const QSize& frame) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return window->pos();
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame, screen->availableGeometry()).topLeft();
+}
+
+// The frame the window manager draws around windows (title bar and borders),
+// as seen on another window that is already up; none before the first.
+QMargins knownFrame(const QWidget* except) {
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == except || !other->isVisible()) continue;
+        const QRect frame = other->frameGeometry();
+        const QRect inner = other->geometry();
+        if (frame != inner) {
+            return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                    frame.bottom() - inner.bottom()};
+        }
+    }
+    return {};
+}
+
+// Once the window manager has framed the window, and so its title bar's
+// height is known, centres the frame again if the guess was off; then leaves
+// the window alone, wherever the user moves it.
+class FrameCentring final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Move) return false;
+        auto* window = static_cast<QWidget*>(watched);
+        const QRect frame = window->frameGeometry();
+        if (frame == window->geometry()) return false;  // not framed yet
+        window->removeEventFilter(this);
+        deleteLater();
+        const QPoint centred = centredFrame(window, frame.size());
+        if (frame.topLeft() != centred) window->move(centred);
+        return false;
+    }
+};
+
+}  // namespace
 
 void SetClientSizeCentred(QWidget* window, const QSize& client) {
     QSize size = client;
@@ -134,11 +180,11 @@ void SetClientSizeCentred(QWidget* window, const QSize& client) {
         size.rheight() += main->menuWidget()->sizeHint().height();
     }
     window->resize(size);
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size,
-                                                screen->availableGeometry()));
-    }
+    // The frame, title bar included, is what stands centred; move() places
+    // the frame, whose size is guessed from a window already up.
+    const QMargins frame = knownFrame(window);
+    window->move(centredFrame(window, size.grownBy(frame)));
+    window->installEventFilter(new FrameCentring(window));
 }
 
 void SetTitleBarBoxes(QWidget* window, bool minimizeBox) {

@@ -52,8 +52,9 @@ void Name(QWidget* control, const QString& name, const QString& accessibleName);
 
 QLabel* Label(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
               const Look& look);
+// A clickable caption; with a pointer of its own when it is given one.
 ClickLabel* LinkLabel(QWidget* parent, const QString& name, const QString& caption,
-                      const QRect& rect, const Look& look, const QCursor& pointer);
+                      const QRect& rect, const Look& look, const std::optional<QCursor>& pointer = std::nullopt);
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
                     const Resources::FontStyle& font = {});
 // A frame with an optional caption over its border.
@@ -70,7 +71,8 @@ class QMainWindow;
 namespace Controls {
 
 // Sizes a window so that its client area (below any menu bar) has the given
-// size, and centres it on the screen it will open on.
+// size, and centres its frame, title bar included, on the screen it will
+// open on.
 void SetClientSizeCentred(QWidget* window, const QSize& client);
 
 // Title-bar boxes: the close box always, the minimize box when asked for.

@@ -186,11 +186,13 @@ TEST_F(Layout, LinkCaptionsShowAHandAndFramesTheirColours) {
     };
     for (const auto& [window, control] : std::vector<std::pair<const char*, const char*>>{
              {"frmMain", "Label61"}, {"frmMain", "lblCobrand"}, {"frmMain", "lblFullBrand"},
-             {"frmMayanTarotResult", "Label14"}, {"frmMayanTarotResult", "lblCobrand"},
+             {"frmMayanTarotResult", "lblCobrand"}, {"frmMayanTarotResult", "lblFullBrand"},
              {"frmAbout", "lblHomePage"}, {"frmAbout", "lblCoBrand"}, {"frmNagScreen2", "lblGoToHome"},
              {"frmNagScreen2", "Check1"}}) {
         EXPECT_EQ(cursor(window, control), Qt::BitmapCursor) << window << "." << control;
     }
+    // The result window's forum caption is clickable but keeps the system's pointer.
+    EXPECT_FALSE(Window("frmMayanTarotResult")->findChild<QWidget*>(QLatin1String("Label14"))->testAttribute(Qt::WA_SetCursor));
     const auto background = [this](const char* window, const char* control) {
         return Window(window)->findChild<QWidget*>(QLatin1String(control))->palette().color(QPalette::Window);
     };

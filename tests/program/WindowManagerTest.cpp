@@ -1,0 +1,95 @@
+// The built program under a window manager that puts title bars on windows
+// (openbox), on a display of its own.
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RealProgram.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int kMainWidth = 480;    // 7200 twips
+constexpr int kResultWidth = 653;  // 9795 twips
+
+// Runs xprop or xwininfo; returns its output.
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A window's frame on the screen, title bar included; empty until the
+// window manager has framed it.
+QRect Frame(const QString& window) {
+    const QString extents = RunTool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")});
+    const QRegularExpressionMatch sides =
+        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
+    if (!sides.hasMatch()) return {};
+    const QString info = RunTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    const auto number = [&](const char* label) {
+        return QRegularExpression(QString::fromLatin1(label) + QStringLiteral(":\\s+(-?\\d+)")).match(info).captured(1).toInt();
+    };
+    const int left = sides.captured(1).toInt();
+    const int right = sides.captured(2).toInt();
+    const int top = sides.captured(3).toInt();
+    const int bottom = sides.captured(4).toInt();
+    return {number("Absolute upper-left X") - left, number("Absolute upper-left Y") - top,
+            number("Width") + left + right, number("Height") + top + bottom};
+}
+
+// How far the frame's centre lies from the screen's (1280 x 1024), once the
+// window has settled.
+QPoint OffCentre(const QString& window) {
+    QPoint off(9999, 9999);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 5000) {
+        const QRect frame = Frame(window);
+        if (frame.isValid()) off = QPoint(frame.x() * 2 + frame.width() - 1280, frame.y() * 2 + frame.height() - 1024) / 2;
+        if (frame.isValid() && off.manhattanLength() <= 1) break;
+        QThread::msleep(50);
+    }
+    return off;
+}
+
+class WindowManager : public ::testing::Test {
+protected:
+    WindowManager() {
+        manager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        EXPECT_TRUE(manager_.waitForStarted(10000));
+        // Up once it names itself on the root window.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000 &&
+               !RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                    .contains(QStringLiteral("window id"))) {
+            QThread::msleep(50);
+        }
+    }
+    ~WindowManager() override {
+        manager_.terminate();
+        manager_.waitForFinished(5000);
+    }
+
+private:
+    QProcess manager_;
+};
+
+}  // namespace
+
+TEST_F(WindowManager, WindowsOpenWithTheirFrameCentredOnTheScreen) {
+    ProgramHome home;
+    RealProgram program(home);
+    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    ASSERT_FALSE(main.isEmpty());
+    const QPoint mainOff = OffCentre(main);
+    EXPECT_LE(mainOff.manhattanLength(), 1) << "main window off by " << mainOff.x() << ", " << mainOff.y();
+
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    Keys(main, {QStringLiteral("alt+g")});
+    const QString result = program.WaitForWindowOfWidth(kWindowTitle, kResultWidth);
+    ASSERT_FALSE(result.isEmpty());
+    const QPoint resultOff = OffCentre(result);
+    EXPECT_LE(resultOff.manhattanLength(), 1) << "result window off by " << resultOff.x() << ", " << resultOff.y();
+}
