@@ -1,13 +1,12 @@
 #include "import/NumerologyImport.h"
 
+#include "windows/CommonDialog.h"
 #include "windows/MessageBox.h"
 #include "windows/SilentStep.h"
-#include "windows/frmMain.h"
 
-void NumerologyImport(frmMain& window) {
+void NumerologyImport(CommonDialog& CD, QWidget* owner, const std::function<void()>& nextSequence) {
     QString path;
     RunStep([&] {
-        CommonDialog& CD = window.CD;
         CD.Filter = QStringLiteral("KV Numerelle (*.num)|*.num");
         CD.FilterIndex = 2;
         CD.DefaultExt = QStringLiteral("num");
@@ -17,18 +16,18 @@ void NumerologyImport(frmMain& window) {
         CD.CancelError = true;
     });
     // A cancel is reported as a failure of the dialog; it leaves the path empty.
-    RunStep([&] { window.CD.ShowOpen(&window); });
-    RunStep([&] { path = window.CD.FileName; });
+    RunStep([&] { CD.ShowOpen(owner); });
+    RunStep([&] { path = CD.FileName; });
 
     // The ending is tested case-sensitively; a path too short to test (as
     // after a cancel) goes on as if it passed.
     if (path.size() >= 3 && !path.endsWith(QStringLiteral("num"), Qt::CaseSensitive)) {
-        ShowMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical, MessageButtons::Ok, &window);
+        ShowMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical, MessageButtons::Ok, owner);
         return;
     }
     if (path.isEmpty()) return;
 
     // The lines mean nothing to this program: read, then let go.
     RunStep([&] { (void)ReadNumerologyLines(path); });
-    window.NextSequence();
+    nextSequence();
 }

@@ -4,8 +4,12 @@
 
 #include "import/NumerologyFile.h"
 
-class frmMain;
+#include <functional>
 
-// The import behind the main window's "Open Previously Saved Reading".
-void NumerologyImport(frmMain& window);
+class CommonDialog;
+class QWidget;
 
+// The import behind the main window's "Open Previously Saved Reading": asks
+// through the window's file dialog `CD`, with `owner` as the dialog's and
+// message's parent, and ends in `nextSequence`, the window's reading sequence.
+void NumerologyImport(CommonDialog& CD, QWidget* owner, const std::function<void()>& nextSequence);

@@ -105,7 +105,9 @@ void frmMain::buildMenus() {
 
 void frmMain::connectHandlers() {
     connect(cmdNext, &QPushButton::clicked, this, [this] { NextSequence(); });
-    connect(cmdOpen, &QPushButton::clicked, this, [this] { RunStep([this] { NumerologyImport(*this); }); });
+    connect(cmdOpen, &QPushButton::clicked, this, [this] {
+        RunStep([this] { NumerologyImport(CD, this, [this] { NextSequence(); }); });
+    });
     connect(mnuExit, &QAction::triggered, this, [this] { close(); });
     OpenPageOn(Label61, &ClickLabel::clicked, modHelp::Page::HomePage);
 }
