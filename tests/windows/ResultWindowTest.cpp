@@ -6,14 +6,19 @@
 #include "windows/Controls.h"
 #include "windows/Resources.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
+
+#include <map>
 
 using namespace modMayanTarot;
 
@@ -55,12 +60,29 @@ TEST_F(ResultWindow, AFreshWindowShowsTheFirstGlyphInEveryBox) {
     EXPECT_EQ(window.IMG.Count(), 20);
 }
 
+// The glyph pictures by the name that the artwork lettered on each and
+// wrote into its comment: an identity of their own, apart from the table
+// that picks them.
+std::map<std::string, QImage> PicturesByLetteredName() {
+    std::map<std::string, QImage> pictures;
+    const QDir folder(QStringLiteral(":/glyphs"));
+    for (const QString& file : folder.entryList(QDir::Files)) {
+        QImageReader reader(folder.filePath(file));
+        const QString name = reader.text(QStringLiteral("Glyph"));
+        pictures[name.toStdString()] = reader.read().convertToFormat(QImage::Format_RGB32);
+    }
+    return pictures;
+}
+
 TEST_F(ResultWindow, EachPictureBoxShowsTheGlyphOfItsBlock) {
+    const auto pictures = PicturesByLetteredName();
+    ASSERT_EQ(pictures.size(), 20u);
     frmMayanTarotResult& window = Reading({0, 19, 9, 4, 11});
     const QStringList lines = window.RTB->toPlainText().split(QLatin1Char('\n'));
     for (Position k = 0; k < PositionCount; ++k) {
         const Glyph g = CurrentReading().slot[static_cast<std::size_t>(k)];
-        EXPECT_EQ(Shown(window.imgMayanTarot[static_cast<std::size_t>(k)]), Resources::GlyphPicture(g + 1).toImage())
+        EXPECT_EQ(Shown(window.imgMayanTarot[static_cast<std::size_t>(k)]).convertToFormat(QImage::Format_RGB32),
+                  pictures.at(GlyphName(g)))
             << "position " << k;
         // Block k: the name stands on the line after "Name: ".
         const auto caption = lines.indexOf(QString::fromStdString(Caption(k)));
@@ -68,9 +90,26 @@ TEST_F(ResultWindow, EachPictureBoxShowsTheGlyphOfItsBlock) {
         EXPECT_EQ(lines[caption + 6], QString::fromStdString(GlyphName(g)));
         EXPECT_EQ(window.lblImageName[static_cast<std::size_t>(k)]->text(), QString::fromStdString(Caption(k)));
     }
-    EXPECT_EQ(window.IMG.Picture(1).toImage(), Resources::GlyphPicture(1).toImage());
-    EXPECT_EQ(window.IMG.Picture(20).toImage(), Resources::GlyphPicture(20).toImage());
+    // Picture number g + 1 of the list shows glyph g, for every glyph.
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        EXPECT_EQ(window.IMG.Picture(g + 1).toImage().convertToFormat(QImage::Format_RGB32), pictures.at(GlyphName(g)))
+            << "picture " << g + 1;
+    }
     EXPECT_THROW(window.IMG.Picture(21), std::out_of_range);
+}
+
+TEST_F(ResultWindow, TheReadingOpensAtItsTitleAndKeepsTheUsersPlaceWhenShownAgain) {
+    frmMayanTarotResult& window = Reading({3, 8, 13, 18, 2});
+    QScrollBar* bar = window.RTB->verticalScrollBar();
+    EXPECT_EQ(bar->value(), 0);
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());  // the user reads the last block
+    window.showMinimized();
+    window.showNormal();
+    window.hide();
+    window.show();
+    Settle();
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(ResultWindow, ReadingBoxIsReadOnlyAndFocusMovesThroughBoxExitBack) {

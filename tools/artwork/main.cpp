@@ -80,15 +80,24 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// The glyph's name as lettered on the card: "Red Dragon", "White Wind"...
+QString glyphName(int index)
+{
+    const QString colour = QString::fromLatin1(kColourWords[index % 4]);
+    return colour.left(1) + colour.mid(1).toLower() + QLatin1Char(' ') + QString::fromLatin1(kDaySigns[index].name);
+}
+
 void writeCard(const QString &path, int index, Checks &checks)
 {
+    const QString name = glyphName(index);
     QImageWriter writer(path, "jpeg");
     writer.setQuality(kJpegQuality);
     writer.setOptimizedWrite(true);
+    // The name goes into the file's comment too, so that anything reading
+    // the picture can tell which glyph it shows without looking at it.
+    writer.setText(QStringLiteral("Glyph"), name);
     const bool written = writer.write(cardForFile(index));
 
-    const QString name = QString::fromLatin1("%1 %2").arg(QString::fromLatin1(kColourWords[index % 4]),
-                                                          QString::fromLatin1(kDaySigns[index].name));
     QImageReader reader(path);
     const QSize size = reader.size();
     Check &check = checks.add(path, QString::fromLatin1("JPEG %1x%2 q%3, %4")
@@ -100,6 +109,8 @@ void writeCard(const QString &path, int index, Checks &checks)
         check.problem = writer.errorString();
     else if (reader.format() != "jpeg" || size != kFileSize)
         check.problem = QStringLiteral("not a 120x184 JPEG");
+    else if (reader.text(QStringLiteral("Glyph")) != name)
+        check.problem = QStringLiteral("comment does not name the glyph");
     else if (check.bytes < kSmallestCard || check.bytes > kLargestCard)
         check.problem = QStringLiteral("outside 8-16 KB");
 }
