@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace modMayanTarot;
 
@@ -134,10 +135,28 @@ TEST(Catalogue, DescriptionsCloseByNamingAnotherGlyph) {
 }
 
 TEST(Catalogue, FillingWritesTheSameValuesAgain) {
-    const std::string before = GlyphName(7) + Description(19) + Heading(3);
+    // Every entry as a reading sees it, and where it lives: a fill may not
+    // change a value, add to it, shift rows, or move what callers hold.
+    const auto everything = [] {
+        std::vector<std::pair<const std::string*, std::string>> entries;
+        for (Glyph g = 0; g < GlyphCount; ++g) {
+            for (const std::string* entry : {&SignLabel(g), &GlyphName(g), &Description(g), &PictureName(g)}) {
+                entries.emplace_back(entry, *entry);
+            }
+        }
+        for (Position p = 0; p < PositionCount; ++p) {
+            for (const std::string* entry : {&Caption(p), &Explanation(p), &Heading(p)}) entries.emplace_back(entry, *entry);
+        }
+        return entries;
+    };
+    const auto before = everything();
+    const std::string& held = GlyphName(7);
     FillCatalogue();
     FillCatalogue();
-    EXPECT_EQ(GlyphName(7) + Description(19) + Heading(3), before);
+    EXPECT_EQ(everything(), before);
+    EXPECT_EQ(held, "Yellow Star");
+    EXPECT_EQ(Heading(3), "The Glyph in the Ally Position is: ");
+    EXPECT_EQ(PictureName(9), "1OOc.jpg");
 }
 
 TEST(Catalogue, IndicesOutsideTheTablesAreRefused) {
