@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <fstream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 using namespace modMayanTarot;
 
@@ -19,6 +23,61 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+constexpr Glyph kNone = -1;
+
+struct Companions {
+    Glyph best = kNone;
+    Glyph challenge = kNone;
+};
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// "-" or a catalogue name; anything else is a fault in the table.
+Glyph companionNamed(const std::string& name) {
+    if (name == "-") {
+        return kNone;
+    }
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        if (GlyphName(g) == name) {
+            return g;
+        }
+    }
+    ADD_FAILURE() << "companions table names an unknown glyph: " << name;
+    return kNone;
+}
+
+// The table beside the texts: one row per glyph in catalogue order,
+// "glyph | best | challenge"; lines starting with '#' are comments.
+std::vector<Companions> readCompanionsTable() {
+    std::ifstream file(KV_COMPANIONS_TABLE);
+    EXPECT_TRUE(file.is_open()) << "cannot open " << KV_COMPANIONS_TABLE;
+    std::vector<Companions> rows;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (trimmed(line).empty() || line.front() == '#') {
+            continue;
+        }
+        const auto bar1 = line.find('|');
+        const auto bar2 = bar1 == std::string::npos ? bar1 : line.find('|', bar1 + 1);
+        if (bar2 == std::string::npos || line.find('|', bar2 + 1) != std::string::npos) {
+            ADD_FAILURE() << "companions row is not glyph | best | challenge: " << line;
+            continue;
+        }
+        const auto row = static_cast<Glyph>(rows.size());
+        EXPECT_TRUE(row < GlyphCount && trimmed(line.substr(0, bar1)) == GlyphName(row))
+            << "companions row " << row << " out of catalogue order: " << line;
+        rows.push_back({companionNamed(trimmed(line.substr(bar1 + 1, bar2 - bar1 - 1))),
+                        companionNamed(trimmed(line.substr(bar2 + 1)))});
+    }
+    return rows;
 }
 
 }  // namespace
@@ -114,23 +173,72 @@ TEST(Catalogue, DescriptionsHaveTheirOpeningsAndLengths) {
     }
 }
 
-TEST(Catalogue, DescriptionsCloseByNamingAnotherGlyph) {
-    // Every description but the first ends by naming the glyph its people get
-    // along with best (and mostly the one that challenges them).
-    int namingTwo = 0;
-    for (Glyph g = 1; g < GlyphCount; ++g) {
+TEST(Catalogue, ClosingsFollowTheCompanionsTable) {
+    const std::vector<Companions> table = readCompanionsTable();
+    ASSERT_EQ(table.size(), static_cast<std::size_t>(GlyphCount));
+    const auto companionsOf = [&table](Glyph g) { return table[static_cast<std::size_t>(g)]; };
+
+    // The table itself: the first glyph names no one, every other one names a
+    // best companion; a best companion answers in kind or names no one, and
+    // no pair is best and challenge to each other at once.
+    EXPECT_EQ(companionsOf(0).best, kNone);
+    EXPECT_EQ(companionsOf(0).challenge, kNone);
+    for (Glyph a = 1; a < GlyphCount; ++a) {
+        const Companions row = companionsOf(a);
+        SCOPED_TRACE("companions of " + GlyphName(a));
+        ASSERT_NE(row.best, kNone);
+        EXPECT_NE(row.best, a);
+        EXPECT_NE(row.challenge, a);
+        EXPECT_NE(row.challenge, row.best);
+        const Companions answer = companionsOf(row.best);
+        EXPECT_TRUE(answer.best == a || answer.best == kNone) << GlyphName(row.best);
+        EXPECT_NE(answer.challenge, a) << GlyphName(row.best);
+    }
+
+    // Each text names other glyphs only in its last two sentences, in single
+    // quotes, exactly its row's companions with the best one first, and it
+    // ends on them: the last sentence names at least one.
+    for (Glyph g = 0; g < GlyphCount; ++g) {
         const std::string& text = Description(g);
-        const std::string_view closing = std::string_view(text).substr(text.size() - 260);
-        int others = 0;
-        for (Glyph other = 0; other < GlyphCount; ++other) {
-            if (other != g && closing.find(GlyphName(other)) != std::string_view::npos) {
-                ++others;
+        SCOPED_TRACE("glyph " + std::to_string(g));
+        std::vector<std::size_t> sentenceEnds;
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            if ((text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ') {
+                sentenceEnds.push_back(i);
             }
         }
-        EXPECT_GE(others, 1) << "glyph " << g << " closes without naming another glyph";
-        namingTwo += others >= 2 ? 1 : 0;
+        const std::size_t lastSentence = sentenceEnds.empty() ? 0 : sentenceEnds.back() + 2;
+        const std::size_t closing = sentenceEnds.size() < 2 ? 0 : sentenceEnds[sentenceEnds.size() - 2] + 2;
+
+        std::vector<std::pair<std::size_t, Glyph>> named;
+        for (Glyph other = 0; other < GlyphCount; ++other) {
+            if (other == g) {
+                continue;
+            }
+            const std::string& name = GlyphName(other);
+            for (auto pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
+                EXPECT_TRUE(pos > 0 && text[pos - 1] == '\'' && text.compare(pos + name.size(), 1, "'") == 0)
+                    << name << " without its single quotes";
+                EXPECT_GE(pos, closing) << name << " named before the closing";
+                named.emplace_back(pos, other);
+            }
+        }
+        std::sort(named.begin(), named.end());
+        std::vector<Glyph> namedGlyphs;
+        for (const auto& [position, glyph] : named) {
+            namedGlyphs.push_back(glyph);
+        }
+        std::vector<Glyph> expected;
+        for (const Glyph companion : {companionsOf(g).best, companionsOf(g).challenge}) {
+            if (companion != kNone) {
+                expected.push_back(companion);
+            }
+        }
+        EXPECT_EQ(namedGlyphs, expected);
+        if (!named.empty()) {
+            EXPECT_GE(named.back().first, lastSentence) << "the text does not close on its companions";
+        }
     }
-    EXPECT_GE(namingTwo, 10);
 }
 
 TEST(Catalogue, FillingWritesTheSameValuesAgain) {
