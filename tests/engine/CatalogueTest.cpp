@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -23,6 +25,58 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// Each description starts with fixed words and keeps to about a set length.
+struct DescriptionRule {
+    std::size_t length;
+    std::string_view opening;
+};
+constexpr std::array<DescriptionRule, GlyphCount> kDescriptionRules{{
+    {755, "Red Dragon days cast a particular influence"},
+    {676, "The most notable trait about the persons"},
+    {737, "As a Blue Night person, you tend"},
+    {772, "Regarding a nurturing attitude, these people"},
+    {912, "The Serpent, a powerful symbol of healing"},
+    {799, "If you are born on 'White Worldbridger'"},
+    {838, "Blue Hand people have the ability"},
+    {796, "The 'Yellow Star' person was born"},
+    {770, "This is the ninth glyph of"},
+    {776, "If you were born on a 'White"},
+    {761, "'Blue Monkey' persons are very energetic"},
+    {666, "Great wisdom and mystic capabilities"},
+    {849, "People born on the days of 'Red"},
+    {604, "This is the 14th glyph of the"},
+    {664, "'Blue Eagle' is the 15the glyph"},
+    {692, "As the name suggests, 'Yellow Warrior'"},
+    {760, "The 'Red Earth' person is always"},
+    {617, "This is the 18th glyph of"},
+    {666, "'Blue Storm' is the 19th glyph"},
+    {612, "The last glyph of the Mayan birth"},
+}};
+
+// Lower-case words with punctuation stripped: a word is a run of letters and
+// digits, and an apostrophe inside it ("don't") stays; anything else, hyphens
+// and the single quotes around glyph names included, separates words.
+std::vector<std::string> words(std::string_view text) {
+    const auto isAlnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    std::vector<std::string> result;
+    std::string word;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isAlnum(c)) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (c == '\'' && !word.empty() && i + 1 < text.size() && isAlnum(text[i + 1])) {
+            word += c;
+        } else if (!word.empty()) {
+            result.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty()) {
+        result.push_back(std::move(word));
+    }
+    return result;
 }
 
 constexpr Glyph kNone = -1;
@@ -132,35 +186,9 @@ TEST(Catalogue, PositionTextsNameTheirPositionAndHeadingsKeepTheirBlank) {
 }
 
 TEST(Catalogue, DescriptionsHaveTheirOpeningsAndLengths) {
-    struct Expected {
-        std::size_t length;
-        std::string_view opening;
-    };
-    const std::array<Expected, GlyphCount> expected{{
-        {755, "Red Dragon days cast a particular influence"},
-        {676, "The most notable trait about the persons"},
-        {737, "As a Blue Night person, you tend"},
-        {772, "Regarding a nurturing attitude, these people"},
-        {912, "The Serpent, a powerful symbol of healing"},
-        {799, "If you are born on 'White Worldbridger'"},
-        {838, "Blue Hand people have the ability"},
-        {796, "The 'Yellow Star' person was born"},
-        {770, "This is the ninth glyph of"},
-        {776, "If you were born on a 'White"},
-        {761, "'Blue Monkey' persons are very energetic"},
-        {666, "Great wisdom and mystic capabilities"},
-        {849, "People born on the days of 'Red"},
-        {604, "This is the 14th glyph of the"},
-        {664, "'Blue Eagle' is the 15the glyph"},
-        {692, "As the name suggests, 'Yellow Warrior'"},
-        {760, "The 'Red Earth' person is always"},
-        {617, "This is the 18th glyph of"},
-        {666, "'Blue Storm' is the 19th glyph"},
-        {612, "The last glyph of the Mayan birth"},
-    }};
     for (Glyph g = 0; g < GlyphCount; ++g) {
         const std::string& text = Description(g);
-        const auto& want = expected[static_cast<std::size_t>(g)];
+        const auto& want = kDescriptionRules[static_cast<std::size_t>(g)];
         SCOPED_TRACE("glyph " + std::to_string(g));
         EXPECT_TRUE(startsWith(text, want.opening)) << text.substr(0, 60);
         EXPECT_GE(text.size(), 604u);
@@ -239,6 +267,52 @@ TEST(Catalogue, ClosingsFollowTheCompanionsTable) {
             EXPECT_GE(named.back().first, lastSentence) << "the text does not close on its companions";
         }
     }
+}
+
+TEST(Catalogue, NoThreeWordRunIsSharedByMoreThanThreeDescriptions) {
+    // A run is three consecutive words (see words()) of a description, none of
+    // them part of its fixed opening or of a glyph's name, and not all of them
+    // small words. Runs that many texts share read as a template.
+    const std::set<std::string> smallWords{"a",  "an", "the", "you", "your", "are", "is",
+                                           "be", "to", "of",  "in",  "on",   "and", "or",
+                                           "with", "for", "as", "that", "it", "have", "has"};
+    std::vector<std::vector<std::string>> names;
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        names.push_back(words(GlyphName(g)));
+    }
+    std::map<std::string, std::set<Glyph>> textsByRun;
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        const std::vector<std::string> text = words(Description(g));
+        std::vector<bool> excluded(text.size(), false);
+        const std::string_view opening = kDescriptionRules[static_cast<std::size_t>(g)].opening;
+        std::fill_n(excluded.begin(), std::min(words(opening).size(), text.size()), true);
+        for (const auto& name : names) {
+            for (std::size_t i = 0; i + name.size() <= text.size(); ++i) {
+                if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(i))) {
+                    std::fill_n(excluded.begin() + static_cast<std::ptrdiff_t>(i), name.size(), true);
+                }
+            }
+        }
+        const auto counts = [&](std::size_t i) { return !excluded[i]; };
+        const auto small = [&](std::size_t i) { return smallWords.count(text[i]) != 0; };
+        for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+            if (counts(i) && counts(i + 1) && counts(i + 2) && !(small(i) && small(i + 1) && small(i + 2))) {
+                textsByRun[text[i] + ' ' + text[i + 1] + ' ' + text[i + 2]].insert(g);
+            }
+        }
+    }
+    int shared = 0;
+    for (const auto& [run, glyphs] : textsByRun) {
+        if (glyphs.size() > 3) {
+            ++shared;
+            std::string which;
+            for (const Glyph g : glyphs) {
+                which += ' ' + std::to_string(g);
+            }
+            ADD_FAILURE() << '"' << run << "\" appears in the descriptions of glyphs" << which;
+        }
+    }
+    EXPECT_EQ(shared, 0);
 }
 
 TEST(Catalogue, FillingWritesTheSameValuesAgain) {
