@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace modMayanTarot;
@@ -20,6 +25,113 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// Each description starts with fixed words and keeps to about a set length.
+struct DescriptionRule {
+    std::size_t length;
+    std::string_view opening;
+};
+constexpr std::array<DescriptionRule, GlyphCount> kDescriptionRules{{
+    {755, "Red Dragon days cast a particular influence"},
+    {676, "The most notable trait about the persons"},
+    {737, "As a Blue Night person, you tend"},
+    {772, "Regarding a nurturing attitude, these people"},
+    {912, "The Serpent, a powerful symbol of healing"},
+    {799, "If you are born on 'White Worldbridger'"},
+    {838, "Blue Hand people have the ability"},
+    {796, "The 'Yellow Star' person was born"},
+    {770, "This is the ninth glyph of"},
+    {776, "If you were born on a 'White"},
+    {761, "'Blue Monkey' persons are very energetic"},
+    {666, "Great wisdom and mystic capabilities"},
+    {849, "People born on the days of 'Red"},
+    {604, "This is the 14th glyph of the"},
+    {664, "'Blue Eagle' is the 15the glyph"},
+    {692, "As the name suggests, 'Yellow Warrior'"},
+    {760, "The 'Red Earth' person is always"},
+    {617, "This is the 18th glyph of"},
+    {666, "'Blue Storm' is the 19th glyph"},
+    {612, "The last glyph of the Mayan birth"},
+}};
+
+// Lower-case words with punctuation stripped: a word is a run of letters and
+// digits, and an apostrophe inside it ("don't") stays; anything else, hyphens
+// and the single quotes around glyph names included, separates words.
+std::vector<std::string> words(std::string_view text) {
+    const auto isAlnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    std::vector<std::string> result;
+    std::string word;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isAlnum(c)) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (c == '\'' && !word.empty() && i + 1 < text.size() && isAlnum(text[i + 1])) {
+            word += c;
+        } else if (!word.empty()) {
+            result.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty()) {
+        result.push_back(std::move(word));
+    }
+    return result;
+}
+
+constexpr Glyph kNone = -1;
+
+struct Companions {
+    Glyph best = kNone;
+    Glyph challenge = kNone;
+};
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// "-" or a catalogue name; anything else is a fault in the table.
+Glyph companionNamed(const std::string& name) {
+    if (name == "-") {
+        return kNone;
+    }
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        if (GlyphName(g) == name) {
+            return g;
+        }
+    }
+    ADD_FAILURE() << "companions table names an unknown glyph: " << name;
+    return kNone;
+}
+
+// The table beside the texts: one row per glyph in catalogue order,
+// "glyph | best | challenge"; lines starting with '#' are comments.
+std::vector<Companions> readCompanionsTable() {
+    std::ifstream file(KV_COMPANIONS_TABLE);
+    EXPECT_TRUE(file.is_open()) << "cannot open " << KV_COMPANIONS_TABLE;
+    std::vector<Companions> rows;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (trimmed(line).empty() || line.front() == '#') {
+            continue;
+        }
+        const auto bar1 = line.find('|');
+        const auto bar2 = bar1 == std::string::npos ? bar1 : line.find('|', bar1 + 1);
+        if (bar2 == std::string::npos || line.find('|', bar2 + 1) != std::string::npos) {
+            ADD_FAILURE() << "companions row is not glyph | best | challenge: " << line;
+            continue;
+        }
+        const auto row = static_cast<Glyph>(rows.size());
+        EXPECT_TRUE(row < GlyphCount && trimmed(line.substr(0, bar1)) == GlyphName(row))
+            << "companions row " << row << " out of catalogue order: " << line;
+        rows.push_back({companionNamed(trimmed(line.substr(bar1 + 1, bar2 - bar1 - 1))),
+                        companionNamed(trimmed(line.substr(bar2 + 1)))});
+    }
+    return rows;
 }
 
 }  // namespace
@@ -74,35 +186,9 @@ TEST(Catalogue, PositionTextsNameTheirPositionAndHeadingsKeepTheirBlank) {
 }
 
 TEST(Catalogue, DescriptionsHaveTheirOpeningsAndLengths) {
-    struct Expected {
-        std::size_t length;
-        std::string_view opening;
-    };
-    const std::array<Expected, GlyphCount> expected{{
-        {755, "Red Dragon days cast a particular influence"},
-        {676, "The most notable trait about the persons"},
-        {737, "As a Blue Night person, you tend"},
-        {772, "Regarding a nurturing attitude, these people"},
-        {912, "The Serpent, a powerful symbol of healing"},
-        {799, "If you are born on 'White Worldbridger'"},
-        {838, "Blue Hand people have the ability"},
-        {796, "The 'Yellow Star' person was born"},
-        {770, "This is the ninth glyph of"},
-        {776, "If you were born on a 'White"},
-        {761, "'Blue Monkey' persons are very energetic"},
-        {666, "Great wisdom and mystic capabilities"},
-        {849, "People born on the days of 'Red"},
-        {604, "This is the 14th glyph of the"},
-        {664, "'Blue Eagle' is the 15the glyph"},
-        {692, "As the name suggests, 'Yellow Warrior'"},
-        {760, "The 'Red Earth' person is always"},
-        {617, "This is the 18th glyph of"},
-        {666, "'Blue Storm' is the 19th glyph"},
-        {612, "The last glyph of the Mayan birth"},
-    }};
     for (Glyph g = 0; g < GlyphCount; ++g) {
         const std::string& text = Description(g);
-        const auto& want = expected[static_cast<std::size_t>(g)];
+        const auto& want = kDescriptionRules[static_cast<std::size_t>(g)];
         SCOPED_TRACE("glyph " + std::to_string(g));
         EXPECT_TRUE(startsWith(text, want.opening)) << text.substr(0, 60);
         EXPECT_GE(text.size(), 604u);
@@ -115,23 +201,118 @@ TEST(Catalogue, DescriptionsHaveTheirOpeningsAndLengths) {
     }
 }
 
-TEST(Catalogue, DescriptionsCloseByNamingAnotherGlyph) {
-    // Every description but the first ends by naming the glyph its people get
-    // along with best (and mostly the one that challenges them).
-    int namingTwo = 0;
-    for (Glyph g = 1; g < GlyphCount; ++g) {
+TEST(Catalogue, ClosingsFollowTheCompanionsTable) {
+    const std::vector<Companions> table = readCompanionsTable();
+    ASSERT_EQ(table.size(), static_cast<std::size_t>(GlyphCount));
+    const auto companionsOf = [&table](Glyph g) { return table[static_cast<std::size_t>(g)]; };
+
+    // The table itself: the first glyph names no one, every other one names a
+    // best companion; a best companion answers in kind or names no one, and
+    // no pair is best and challenge to each other at once.
+    EXPECT_EQ(companionsOf(0).best, kNone);
+    EXPECT_EQ(companionsOf(0).challenge, kNone);
+    for (Glyph a = 1; a < GlyphCount; ++a) {
+        const Companions row = companionsOf(a);
+        SCOPED_TRACE("companions of " + GlyphName(a));
+        ASSERT_NE(row.best, kNone);
+        EXPECT_NE(row.best, a);
+        EXPECT_NE(row.challenge, a);
+        EXPECT_NE(row.challenge, row.best);
+        const Companions answer = companionsOf(row.best);
+        EXPECT_TRUE(answer.best == a || answer.best == kNone) << GlyphName(row.best);
+        EXPECT_NE(answer.challenge, a) << GlyphName(row.best);
+    }
+
+    // Each text names other glyphs only in its last two sentences, in single
+    // quotes, exactly its row's companions with the best one first, and it
+    // ends on them: the last sentence names at least one.
+    for (Glyph g = 0; g < GlyphCount; ++g) {
         const std::string& text = Description(g);
-        const std::string_view closing = std::string_view(text).substr(text.size() - 260);
-        int others = 0;
-        for (Glyph other = 0; other < GlyphCount; ++other) {
-            if (other != g && closing.find(GlyphName(other)) != std::string_view::npos) {
-                ++others;
+        SCOPED_TRACE("glyph " + std::to_string(g));
+        std::vector<std::size_t> sentenceEnds;
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            if ((text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ') {
+                sentenceEnds.push_back(i);
             }
         }
-        EXPECT_GE(others, 1) << "glyph " << g << " closes without naming another glyph";
-        namingTwo += others >= 2 ? 1 : 0;
+        const std::size_t lastSentence = sentenceEnds.empty() ? 0 : sentenceEnds.back() + 2;
+        const std::size_t closing = sentenceEnds.size() < 2 ? 0 : sentenceEnds[sentenceEnds.size() - 2] + 2;
+
+        std::vector<std::pair<std::size_t, Glyph>> named;
+        for (Glyph other = 0; other < GlyphCount; ++other) {
+            if (other == g) {
+                continue;
+            }
+            const std::string& name = GlyphName(other);
+            for (auto pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
+                EXPECT_TRUE(pos > 0 && text[pos - 1] == '\'' && text.compare(pos + name.size(), 1, "'") == 0)
+                    << name << " without its single quotes";
+                EXPECT_GE(pos, closing) << name << " named before the closing";
+                named.emplace_back(pos, other);
+            }
+        }
+        std::sort(named.begin(), named.end());
+        std::vector<Glyph> namedGlyphs;
+        for (const auto& [position, glyph] : named) {
+            namedGlyphs.push_back(glyph);
+        }
+        std::vector<Glyph> expected;
+        for (const Glyph companion : {companionsOf(g).best, companionsOf(g).challenge}) {
+            if (companion != kNone) {
+                expected.push_back(companion);
+            }
+        }
+        EXPECT_EQ(namedGlyphs, expected);
+        if (!named.empty()) {
+            EXPECT_GE(named.back().first, lastSentence) << "the text does not close on its companions";
+        }
     }
-    EXPECT_GE(namingTwo, 10);
+}
+
+TEST(Catalogue, NoThreeWordRunIsSharedByMoreThanThreeDescriptions) {
+    // A run is three consecutive words (see words()) of a description, none of
+    // them part of its fixed opening or of a glyph's name, and not all of them
+    // small words. Runs that many texts share read as a template.
+    const std::set<std::string> smallWords{"a",  "an", "the", "you", "your", "are", "is",
+                                           "be", "to", "of",  "in",  "on",   "and", "or",
+                                           "with", "for", "as", "that", "it", "have", "has"};
+    std::vector<std::vector<std::string>> names;
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        names.push_back(words(GlyphName(g)));
+    }
+    std::map<std::string, std::set<Glyph>> textsByRun;
+    for (Glyph g = 0; g < GlyphCount; ++g) {
+        const std::vector<std::string> text = words(Description(g));
+        std::vector<bool> excluded(text.size(), false);
+        const std::string_view opening = kDescriptionRules[static_cast<std::size_t>(g)].opening;
+        std::fill_n(excluded.begin(), std::min(words(opening).size(), text.size()), true);
+        for (const auto& name : names) {
+            for (std::size_t i = 0; i + name.size() <= text.size(); ++i) {
+                if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(i))) {
+                    std::fill_n(excluded.begin() + static_cast<std::ptrdiff_t>(i), name.size(), true);
+                }
+            }
+        }
+        const auto counts = [&](std::size_t i) { return !excluded[i]; };
+        const auto small = [&](std::size_t i) { return smallWords.count(text[i]) != 0; };
+        for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+            if (counts(i) && counts(i + 1) && counts(i + 2) && !(small(i) && small(i + 1) && small(i + 2))) {
+                textsByRun[text[i] + ' ' + text[i + 1] + ' ' + text[i + 2]].insert(g);
+            }
+        }
+    }
+    int shared = 0;
+    for (const auto& [run, glyphs] : textsByRun) {
+        if (glyphs.size() > 3) {
+            ++shared;
+            std::string which;
+            for (const Glyph g : glyphs) {
+                which += ' ' + std::to_string(g);
+            }
+            ADD_FAILURE() << '"' << run << "\" appears in the descriptions of glyphs" << which;
+        }
+    }
+    EXPECT_EQ(shared, 0);
 }
 
 TEST(Catalogue, FillingWritesTheSameValuesAgain) {
