@@ -228,6 +228,9 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
                 static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
                 ShowMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical,
                             MessageButtons::Ok, this);
+                // Back to the box, with its window active again: not every
+                // desktop hands the activation back when a message closes.
+                activateWindow();
                 box->setFocus();
                 return true;  // the blank is discarded
             }
