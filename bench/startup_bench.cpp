@@ -1,6 +1,8 @@
-// Start-up of the program beside a bare Qt window: each is started in turn,
-// from exec to the first paint of its main window, and its peak memory
-// (maximum resident set) is taken when it has ended. Prints JSON.
+// Start-up of the program beside the least Qt window in its place: each is
+// started in turn, timed from the spawn to the main window's first expose
+// (mapped on the display) and first paint, and its peak memory (maximum
+// resident set) is taken when it has ended. Then the program's start-up
+// step by step. Prints JSON.
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
 
@@ -15,7 +17,9 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <map>
 #include <spawn.h>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -26,9 +30,18 @@ extern char** environ;
 
 namespace {
 
+// The marks a start printed ("<name> <ns>" or "step <name> <ns>"), as
+// milliseconds after the program was spawned, and its peak memory.
 struct Run {
-    double ms = 0;
+    std::vector<std::pair<std::string, double>> marks;
     double peakMiB = 0;
+
+    double at(const std::string& name) const {
+        for (const auto& [mark, ms] : marks) {
+            if (mark == name) return ms;
+        }
+        return 0;
+    }
 };
 
 long long monotonicNs() {
@@ -37,7 +50,7 @@ long long monotonicNs() {
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
-// Starts the program, reads "painted <ns>" from it, waits for its end.
+// Starts the program, reads its marks, waits for its end.
 Run runOnce(const std::string& program) {
     int out[2];
     if (pipe(out) != 0) return {};
@@ -60,8 +73,14 @@ Run runOnce(const std::string& program) {
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     Run run;
-    const auto at = text.find("painted ");
-    if (at != std::string::npos) run.ms = static_cast<double>(std::stoll(text.substr(at + 8)) - start) / 1e6;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("step ", 0) == 0) line = line.substr(5);
+        const auto blank = line.rfind(' ');
+        if (blank == std::string::npos) continue;
+        run.marks.emplace_back(line.substr(0, blank),
+                               static_cast<double>(std::stoll(line.substr(blank + 1)) - start) / 1e6);
+    }
     run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
     return run;
 }
@@ -78,6 +97,7 @@ int main(int argc, char* argv[]) {
     const QString folder = QCoreApplication::applicationDirPath();
     const std::string program = (folder + QStringLiteral("/kv_startup_probe")).toStdString();
     const std::string bare = (folder + QStringLiteral("/bare_window_probe")).toStdString();
+    const std::string steps = (folder + QStringLiteral("/kv_startup_steps")).toStdString();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
 
     // A user who has run the program before and was asked recently: the
@@ -87,26 +107,55 @@ int main(int argc, char* argv[]) {
     QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     {
-        QSettings settings(home.filePath(QStringLiteral("config/kv_startup_probe.conf")), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Settings/") + modHelp::EncodeSettingText(QStringLiteral("Duration")),
-                          modHelp::EncodeSettingText(modHelp::DateTimeText(QDateTime::currentDateTime())));
+        for (const char* file : {"config/kv_startup_probe.conf", "config/kv_startup_steps.conf"}) {
+            QSettings settings(home.filePath(QString::fromLatin1(file)), QSettings::IniFormat);
+            settings.setValue(QStringLiteral("Settings/") + modHelp::EncodeSettingText(QStringLiteral("Duration")),
+                              modHelp::EncodeSettingText(modHelp::DateTimeText(QDateTime::currentDateTime())));
+        }
     }
     setenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toLocal8Bit().constData(), 1);
 
-    std::vector<double> programMs, bareMs, programMiB, bareMiB;
+    // The program and the bare window alternate, so that whatever else the
+    // machine does touches both alike; then the step-by-step start-up.
+    std::map<std::string, std::vector<double>> figures;
     for (int i = 0; i < runs + 2; ++i) {
         const Run a = runOnce(program);
         const Run b = runOnce(bare);
         if (i < 2) continue;  // warm the file cache
-        programMs.push_back(a.ms);
-        programMiB.push_back(a.peakMiB);
-        bareMs.push_back(b.ms);
-        bareMiB.push_back(b.peakMiB);
+        figures["program_map"].push_back(a.at("exposed"));
+        figures["program_paint"].push_back(a.at("painted"));
+        figures["program_mib"].push_back(a.peakMiB);
+        figures["bare_map"].push_back(b.at("exposed"));
+        figures["bare_paint"].push_back(b.at("painted"));
+        figures["bare_mib"].push_back(b.peakMiB);
     }
-    const double pMs = median(programMs), bMs = median(bareMs), pMiB = median(programMiB), bMiB = median(bareMiB);
-    std::printf("{\"startup_ms\": {\"program\": %.1f, \"bare\": %.1f, \"ratio\": %.2f}, "
-                "\"peak_mib\": {\"program\": %.1f, \"bare\": %.1f, \"ratio\": %.2f}, \"runs\": %d}\n",
-                pMs, bMs, bMs > 0 ? pMs / bMs : 0, pMiB, bMiB, bMiB > 0 ? pMiB / bMiB : 0, runs);
+    std::vector<std::string> stepNames;
+    std::map<std::string, std::vector<double>> stepMs;
+    for (int i = 0; i < runs + 2; ++i) {
+        const Run run = runOnce(steps);
+        if (i < 2) continue;
+        double previous = 0;
+        for (const auto& [name, ms] : run.marks) {
+            if (i == 2) stepNames.push_back(name);
+            stepMs[name].push_back(ms - previous);
+            previous = ms;
+        }
+    }
+    const auto figure = [&](const char* name) { return median(figures[name]); };
+    const auto ratio = [&](const char* program, const char* bare) {
+        return figure(bare) > 0 ? figure(program) / figure(bare) : 0;
+    };
+    std::printf("{\"map_ms\": {\"program\": %.1f, \"bare\": %.1f, \"ratio\": %.2f}, "
+                "\"startup_ms\": {\"program\": %.1f, \"bare\": %.1f, \"ratio\": %.2f}, "
+                "\"peak_mib\": {\"program\": %.1f, \"bare\": %.1f, \"ratio\": %.2f}, \"runs\": %d, \"steps\": [",
+                figure("program_map"), figure("bare_map"), ratio("program_map", "bare_map"), figure("program_paint"),
+                figure("bare_paint"), ratio("program_paint", "bare_paint"), figure("program_mib"), figure("bare_mib"),
+                ratio("program_mib", "bare_mib"), runs);
+    for (std::size_t i = 0; i < stepNames.size(); ++i) {
+        std::printf("%s{\"step\": \"%s\", \"ms\": %.2f}", i ? ", " : "", stepNames[i].c_str(),
+                    median(stepMs[stepNames[i]]));
+    }
+    std::printf("]}\n");
     return 0;
 }
