@@ -67,7 +67,7 @@ package: configure
 	@rm -rf $(BUILD_DIR)/deb
 	@cpack -G DEB --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/deb > /dev/null
 	@cp $(BUILD_DIR)/deb/kvyaxkelen_*.deb .
-	@ls kvyaxkelen_*.deb
+	@cd $(BUILD_DIR)/deb && echo "Built $$(ls kvyaxkelen_*.deb)"
 
 # PNG pictures of every window, at normal and double scale, in build/screenshots.
 screenshots: build
