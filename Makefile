@@ -1,6 +1,7 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run    install what is missing, build (release), start the program
 #   make test   install what is missing, build and run every test headless
+#   make package   the release build as a Debian package, kvyaxkelen_<version>_amd64.deb
 # Further targets: make build, make screenshots, make bench, make fuzz,
 # make artwork, make clean.
 
@@ -15,17 +16,25 @@ PACKAGES := g++ make cmake pkg-config \
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
     libgtest-dev libgmock-dev libbenchmark-dev \
     xvfb xauth xdotool x11-utils openbox faketime \
-    clang libclang-rt-14-dev dpkg-dev file desktop-file-utils
+    clang libclang-rt-14-dev dpkg-dev file desktop-file-utils lintian appstream
 
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test test-asan test-fuzz fuzz test-release screenshots artwork bench clean
+# The release build, which the Debian package ships, is compiled with Debian's
+# own flags (stack protector, fortified functions, read-only relocations).
+# cmake takes no CPPFLAGS, so they go with the compiler flags; -g is left out
+# as the package ships the program stripped.
+RELEASE_FLAGS = -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+
+.PHONY: deps configure build run test test-asan test-fuzz fuzz test-release package screenshots artwork bench clean
 
 deps:
 	@tools/install-deps $(PACKAGES)
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) $(RELEASE_FLAGS) $(CMAKE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -48,9 +57,17 @@ test-fuzz fuzz: deps
 	@cd $(FUZZ_DIR) && ctest --output-on-failure -j 3 --timeout $$(( $(FUZZ_SECONDS) * 2 + 120 ))
 
 test-release: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) $(RELEASE_FLAGS) -DKV_WERROR=ON $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the release build, left here for apt install ./<file>.
+package: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target kvyaxkelen
+	@rm -rf $(BUILD_DIR)/deb
+	@cpack -G DEB --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/deb > /dev/null
+	@cp $(BUILD_DIR)/deb/kvyaxkelen_*.deb .
+	@cd $(BUILD_DIR)/deb && echo "Built $$(ls kvyaxkelen_*.deb)"
 
 # PNG pictures of every window, at normal and double scale, in build/screenshots.
 screenshots: build
