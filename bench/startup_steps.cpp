@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     mark("application");
     TuneProcessMemory();
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kvyaxkelen"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     mark("style");
     FirstFrame frame;

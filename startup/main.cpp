@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(name.argc, name.argv.data());
     TuneProcessMemory();
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kvyaxkelen"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
     // The run ends only through QuitApplication, never because the last
     // window went (the exit screen is a tool window).
     QApplication::setQuitOnLastWindowClosed(false);
