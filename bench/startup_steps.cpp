@@ -58,6 +58,7 @@ int main(int argc, char* argv[]) {
     mark("loaded");
     SilenceDiagnostics();
     ProgramName name(argc, argv);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(name.argc, name.argv.data());
     mark("application");
     TuneProcessMemory();

@@ -8,6 +8,10 @@ int main(int argc, char* argv[]) {
     // The program takes no command line: Qt gets the program's name alone,
     // so "-platform", "-reverse", "-stylesheet" and the like change nothing.
     ProgramName name(argc, argv);
+    // The menu bar stays in the window, where the layout puts it, even on a
+    // desktop that offers a global menu; asking the desktop would cost a
+    // message round trip before the window is built.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(name.argc, name.argv.data());
     TuneProcessMemory();
     QApplication::setStyle(QStringLiteral("Fusion"));

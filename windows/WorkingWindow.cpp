@@ -4,12 +4,14 @@
 #include "windows/Controls.h"
 #include "windows/Forms.h"
 #include "windows/PageLinks.h"
+#include "windows/SilentStep.h"
 #include "windows/Twips.h"
 #include "windows/frmAbout.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QTimer>
 
 using namespace Resources;
 
@@ -17,7 +19,6 @@ WorkingWindow::WorkingWindow(const QString& name, bool minimizeBox) {
     Forms::MakeUnloadable(this);
     setObjectName(name);
     setWindowTitle(kWindowTitle);
-    setWindowIcon(ApplicationIcon());
     Controls::SetTitleBarBoxes(this, minimizeBox);
     setFont(Font({}));
     auto* client = new QWidget(this);
@@ -38,13 +39,15 @@ void WorkingWindow::BuildSponsorCaptions(const QRect& frame) {
         fraFullBrand, QStringLiteral("lblFullBrand"),
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                        "Get this software fully branded for your website. Click here for more details."),
-        Twips::Rect(120, 165, 6945, 615), look, ShadedHand());
+        Twips::Rect(120, 165, 6945, 615), look);
     lblCobrand = Controls::LinkLabel(
         fraFullBrand, QStringLiteral("lblCobrand"),
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
                        "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
                        "info on co-branding."),
-        Twips::Rect(120, 160, 6945, 615), look, PlainHand());
+        Twips::Rect(120, 160, 6945, 615), look);
+    SetPointerAfterFirstPaint(lblFullBrand, &ShadedHand);
+    SetPointerAfterFirstPaint(lblCobrand, &PlainHand);
     OpenPageOn(lblCobrand, &ClickLabel::clicked, modHelp::Page::CoBrand);
     OpenPageOn(lblFullBrand, &ClickLabel::clicked, modHelp::Page::FullyBranded);
 }
@@ -83,6 +86,27 @@ void WorkingWindow::BuildHelpMenus(const QString& updateCaption, const QString& 
     OpenPageOn(mnuDonate, &QAction::triggered, Page::Donate);
     OpenPageOn(mnuMakeMoney, &QAction::triggered, Page::FullyBranded);
     connect(mnuAbout, &QAction::triggered, this, [this] { RunStep([this] { frmAbout::ShowModal(this); }); });
+}
+
+void WorkingWindow::SetPointerAfterFirstPaint(QWidget* control, QCursor (*pointer)()) {
+    pointers_.emplace_back(control, pointer);
+}
+
+bool WorkingWindow::event(QEvent* event) {
+    if (!dressed_ && event->type() == QEvent::Paint) {
+        dressed_ = true;
+        // Queued, so that it runs once the first frame is on the screen.
+        QTimer::singleShot(0, this, [this] { finishDressing(); });
+    }
+    return QMainWindow::event(event);
+}
+
+void WorkingWindow::finishDressing() {
+    RunStep([this] { setWindowIcon(ApplicationIcon()); });
+    for (const auto& [control, pointer] : pointers_) {
+        if (control) RunStep([&] { control->setCursor(pointer()); });
+    }
+    pointers_.clear();
 }
 
 void WorkingWindow::CloseForHandOver() {

@@ -4,7 +4,12 @@
 // with "Donate", and their close handling, which hands over to the exit
 // screen unless the window closes to make way for the other working window.
 
+#include <QCursor>
 #include <QMainWindow>
+#include <QPointer>
+
+#include <utility>
+#include <vector>
 
 class ClickLabel;
 class QAction;
@@ -46,11 +51,22 @@ protected:
     // screen is not shown.
     void CloseForHandOver();
 
+    // Gives a clickable caption its custom pointer. Like the window's icon,
+    // the pointer is put in place right after the window's first paint: the
+    // pictures need the image decoders, which would otherwise delay the
+    // first sight of the window, and neither can be seen before it.
+    void SetPointerAfterFirstPaint(QWidget* control, QCursor (*pointer)());
+
     // The window no longer counts as loaded.
     virtual void Unload() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void finishDressing();
+
     bool handingOver_ = false;
+    bool dressed_ = false;
+    std::vector<std::pair<QPointer<QWidget>, QCursor (*)()>> pointers_;
 };

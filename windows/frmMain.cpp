@@ -43,7 +43,8 @@ void frmMain::buildControls(QWidget* client) {
     Label61 = Controls::LinkLabel(
         client, QStringLiteral("Label61"),
         Text(QStringLiteral("forum-main")) + QStringLiteral(" Visit ") + SiteHost() + QStringLiteral(" Now"),
-        Rect(1185, 60, 4830, 585), Look{Colour::kLightGrey, link, Qt::AlignHCenter}, PlainHand());
+        Rect(1185, 60, 4830, 585), Look{Colour::kLightGrey, link, Qt::AlignHCenter});
+    SetPointerAfterFirstPaint(Label61, &PlainHand);
 
     lblLabel[2] = Controls::Label(
         client, QStringLiteral("lblLabel(2)"),

@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QTest>
 
 #include <optional>
 
@@ -114,6 +115,15 @@ protected:
         return nullptr;
     }
 
+    // Shows a window and waits until it is dressed: its icon and pointers
+    // come once it has been painted.
+    void Dressed(const char* name) {
+        QWidget* window = Window(name);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->windowIcon().isNull(); })) << name;
+    }
+
     // The client area: the central widget below a menu bar, or the window.
     QWidget* Client(const char* name) {
         QWidget* window = Window(name);
@@ -154,11 +164,9 @@ TEST_F(Layout, WindowsOpenAtTheirClientSizeWithTheirTitleAndColours) {
         QWidget* client = Client(row.window);
         ASSERT_NE(client, nullptr);
         // Layout without showing: the central widget gets its size on show.
-        Window(row.window)->show();
-        QCoreApplication::processEvents();
+        Dressed(row.window);
         EXPECT_EQ(client->size(), Twips::Size(row.width, row.height));
         EXPECT_EQ(Window(row.window)->windowTitle(), QStringLiteral("KV Yaxkelen v1.20"));
-        EXPECT_FALSE(Window(row.window)->windowIcon().isNull());
         Window(row.window)->hide();
     }
     EXPECT_EQ(Client("frmMain")->palette().color(QPalette::Window), QColor(128, 128, 255));
@@ -181,6 +189,7 @@ TEST_F(Layout, TitleBarBoxesDifferByWindow) {
 }
 
 TEST_F(Layout, LinkCaptionsShowAHandAndFramesTheirColours) {
+    for (const ClientSize& row : kClients) Dressed(row.window);
     const auto cursor = [this](const char* window, const char* control) {
         return Window(window)->findChild<QWidget*>(QLatin1String(control))->cursor().shape();
     };
