@@ -6,11 +6,6 @@
 #include "web/Settings.h"
 #include "web/UpdateReminder.h"
 
-#include <cstdlib>
-#include <ctime>
-#include <optional>
-#include <string>
-
 using namespace modHelp;
 
 namespace {
@@ -136,27 +131,19 @@ TEST_F(Reminder, ADamagedValueKeepsItQuietAndUntouched) {
 }
 
 TEST_F(Reminder, AStoredTimeThatTheLocalZoneSkipsStillCountsByItsDate) {
-    // In New York the clocks went from 2:00 to 3:00 on 8 March 2026, so
-    // 2:30 that night (written under another zone) is no local time there.
-    const char* previous = std::getenv("TZ");
-    const std::optional<std::string> saved = previous ? std::optional<std::string>(previous) : std::nullopt;
-    setenv("TZ", "America/New_York", 1);
-    tzset();
+    // In New York (ctest runs these tests there) the clocks went from 2:00
+    // to 3:00 on 8 March 2026, so 2:30 that night, written under another
+    // zone, is no local time.
+    if (QDateTime(QDate(2026, 3, 8), QTime(2, 30)).isValid()) {
+        GTEST_SKIP() << "needs a local zone that skips 2:30 on 8 March 2026, such as TZ=America/New_York";
+    }
     WriteSetting(kReminderKey, DateTimeText(QDateTime(QDate(2026, 3, 8), QTime(2, 30), Qt::UTC)));
     now = QDateTime(QDate(2026, 3, 22), QTime(23, 0));
     UpdateReminder();
-    const int afterFourteenDays = Questions();
+    EXPECT_EQ(Questions(), 0);
     now = QDateTime(QDate(2026, 3, 23), QTime(0, 30));
     UpdateReminder();
-    const int afterFifteenDays = Questions();
-    if (saved) {
-        setenv("TZ", saved->c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
-    tzset();
-    EXPECT_EQ(afterFourteenDays, 0);
-    EXPECT_EQ(afterFifteenDays, 1);
+    EXPECT_EQ(Questions(), 1);
 }
 
 TEST_F(Reminder, UnwritableSettingsAreSilentAndOpenNoPage) {
