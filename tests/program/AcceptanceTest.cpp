@@ -151,15 +151,8 @@ TEST(Acceptance, AWholeRunAndAStartFifteenDaysLater) {
         const QString exitScreen = program.WaitForWindowOfWidth(kWindowTitle, kExitScreenWidth);
         ASSERT_FALSE(exitScreen.isEmpty());
         EXPECT_EQ(program.Windows(kWindowTitle), QStringList{exitScreen});
-        Keys(exitScreen, {QStringLiteral("Tab"), QStringLiteral("Tab")});
-        Type(QStringLiteral("Ana & Co"));
-        Keys(exitScreen, {QStringLiteral("Tab")});
-        Type(QStringLiteral("ana@example.org"));
-        Keys(exitScreen, {QStringLiteral("Tab")});
-        Type(QStringLiteral("Ben"));
-        Keys(exitScreen, {QStringLiteral("Tab")});
-        Type(QStringLiteral("ben@example.org"));
-        Keys(exitScreen, {QStringLiteral("alt+n")});
+        SendReferral(exitScreen, QStringLiteral("Ana & Co"), QStringLiteral("ana@example.org"), QStringLiteral("Ben"),
+                     QStringLiteral("ben@example.org"));
         const QStringList withReferral = walk.Pages(15);
         ASSERT_EQ(withReferral.size(), 15);
         const QString referral = withReferral.last();

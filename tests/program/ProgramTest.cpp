@@ -224,15 +224,8 @@ TEST(ProgramFaults, NoBrowserAtAll) {
     Keys(main, {QStringLiteral("alt+f"), QStringLiteral("x")});
     const QString exitScreen = program.WaitForWindowOfWidth(kWindowTitle, 741);  // 11115 twips
     ASSERT_FALSE(exitScreen.isEmpty());
-    Keys(exitScreen, {QStringLiteral("Tab"), QStringLiteral("Tab")});
-    Type(QStringLiteral("Ana"));
-    Keys(exitScreen, {QStringLiteral("Tab")});
-    Type(QStringLiteral("ana@example.org"));
-    Keys(exitScreen, {QStringLiteral("Tab")});
-    Type(QStringLiteral("Ben"));
-    Keys(exitScreen, {QStringLiteral("Tab")});
-    Type(QStringLiteral("ben@example.org"));
-    Keys(exitScreen, {QStringLiteral("alt+n")});
+    SendReferral(exitScreen, QStringLiteral("Ana"), QStringLiteral("ana@example.org"), QStringLiteral("Ben"),
+                 QStringLiteral("ben@example.org"));
     QThread::msleep(300);
     EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
     Keys(exitScreen, {QStringLiteral("alt+x")});

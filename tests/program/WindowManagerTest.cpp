@@ -10,14 +10,6 @@ namespace {
 constexpr int kMainWidth = 480;    // 7200 twips
 constexpr int kResultWidth = 653;  // 9795 twips
 
-// Runs xprop or xwininfo; returns its output.
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // A window's frame on the screen, title bar included; empty until the
 // window manager has framed it.
 QRect Frame(const QString& window) {

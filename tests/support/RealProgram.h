@@ -55,16 +55,21 @@ private:
     QTemporaryDir folder_;
 };
 
-// Runs xdotool; returns its standard output, trimmed.
-inline QString Xdotool(const QStringList& arguments, int timeoutMs = 20000) {
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
-    if (!xdotool.waitForFinished(timeoutMs)) {
-        xdotool.kill();
-        xdotool.waitForFinished();
+// Runs an X tool (xdotool, xprop, xwininfo); returns its standard output,
+// trimmed, or nothing when it does not finish in time.
+inline QString RunTool(const QString& program, const QStringList& arguments, int timeoutMs = 20000) {
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(timeoutMs)) {
+        tool.kill();
+        tool.waitForFinished();
         return {};
     }
-    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+inline QString Xdotool(const QStringList& arguments, int timeoutMs = 20000) {
+    return RunTool(QStringLiteral("xdotool"), arguments, timeoutMs);
 }
 
 // A window's place and size on the screen.
@@ -189,3 +194,16 @@ inline void Keys(const QString& window, const QStringList& keys) {
 
 inline const QString kWindowTitle = QStringLiteral("^KV Yaxkelen v1.20$");
 inline const QString kMessageTitle = QStringLiteral("^KV Yaxkelen$");
+
+// Fills the exit screen's referral form (from its first control, Exit) and
+// sends it with Alt+N.
+inline void SendReferral(const QString& exitScreen, const QString& name, const QString& email,
+                         const QString& friendName, const QString& friendEmail) {
+    Keys(exitScreen, {QStringLiteral("Tab"), QStringLiteral("Tab")});
+    Type(name);
+    for (const QString& text : {email, friendName, friendEmail}) {
+        Keys(exitScreen, {QStringLiteral("Tab")});
+        Type(text);
+    }
+    Keys(exitScreen, {QStringLiteral("alt+n")});
+}
