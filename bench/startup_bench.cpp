@@ -3,6 +3,7 @@
 // (mapped on the display) and first paint, and its peak memory (maximum
 // resident set) is taken when it has ended. Then the program's start-up
 // step by step. Prints JSON.
+#include "bench/MonotonicClock.h"
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
 
@@ -16,7 +17,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <map>
 #include <spawn.h>
@@ -45,12 +45,6 @@ struct Run {
     }
 };
 
-long long monotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
 // Starts the program, reads its marks, waits for its end.
 Run runOnce(const std::string& program) {
     int out[2];
@@ -61,7 +55,7 @@ Run runOnce(const std::string& program) {
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
-    const long long start = monotonicNs();
+    const long long start = MonotonicNs();
     pid_t pid = 0;
     if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) return {};
     posix_spawn_file_actions_destroy(&actions);

@@ -4,6 +4,7 @@
 // fonts it needs are made ready, so that their cost shows on its own; the
 // window then finds them ready. Ends once the main window has been painted
 // and has finished what it does right after.
+#include "bench/MonotonicClock.h"
 #include "engine/Random.h"
 #include "startup/Startup.h"
 #include "web/DateTimeText.h"
@@ -18,15 +19,10 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-void mark(const char* step) {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("step %s %lld\n", step, static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-}
+void mark(const char* step) { std::printf("step %s %lld\n", step, MonotonicNs()); }
 
 class FirstFrame final : public QObject {
 protected:
