@@ -1,12 +1,13 @@
 #include "import/NumerologyFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <QFileInfo>
 #endif
 
 NumerologyLines ParseNumerologyLines(const QByteArray& data) {

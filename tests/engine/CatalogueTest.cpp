@@ -64,18 +64,14 @@ std::vector<std::string> words(std::string_view text) {
     std::string word;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (isAlnum(c)) {
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        } else if (c == '\'' && !word.empty() && i + 1 < text.size() && isAlnum(text[i + 1])) {
+        if (isAlnum(c)) word += static_cast<char>(std::tolower(static_cast<unsigned char>(c))); else if (c == '\'' && !word.empty() && i + 1 < text.size() && isAlnum(text[i + 1])) {
             word += c;
         } else if (!word.empty()) {
             result.push_back(std::move(word));
             word.clear();
         }
     }
-    if (!word.empty()) {
-        result.push_back(std::move(word));
-    }
+    if (!word.empty()) result.push_back(std::move(word));
     return result;
 }
 
@@ -96,13 +92,9 @@ std::string trimmed(std::string_view text) {
 
 // "-" or a catalogue name; anything else is a fault in the table.
 Glyph companionNamed(const std::string& name) {
-    if (name == "-") {
-        return kNone;
-    }
+    if (name == "-") return kNone;
     for (Glyph g = 0; g < GlyphCount; ++g) {
-        if (GlyphName(g) == name) {
-            return g;
-        }
+        if (GlyphName(g) == name) return g;
     }
     ADD_FAILURE() << "companions table names an unknown glyph: " << name;
     return kNone;
@@ -116,9 +108,7 @@ std::vector<Companions> readCompanionsTable() {
     std::vector<Companions> rows;
     std::string line;
     while (std::getline(file, line)) {
-        if (trimmed(line).empty() || line.front() == '#') {
-            continue;
-        }
+        if (trimmed(line).empty() || line.front() == '#') continue;
         const auto bar1 = line.find('|');
         const auto bar2 = bar1 == std::string::npos ? bar1 : line.find('|', bar1 + 1);
         if (bar2 == std::string::npos || line.find('|', bar2 + 1) != std::string::npos) {
@@ -231,18 +221,14 @@ TEST(Catalogue, ClosingsFollowTheCompanionsTable) {
         SCOPED_TRACE("glyph " + std::to_string(g));
         std::vector<std::size_t> sentenceEnds;
         for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-            if ((text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ') {
-                sentenceEnds.push_back(i);
-            }
+            if ((text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ') sentenceEnds.push_back(i);
         }
         const std::size_t lastSentence = sentenceEnds.empty() ? 0 : sentenceEnds.back() + 2;
         const std::size_t closing = sentenceEnds.size() < 2 ? 0 : sentenceEnds[sentenceEnds.size() - 2] + 2;
 
         std::vector<std::pair<std::size_t, Glyph>> named;
         for (Glyph other = 0; other < GlyphCount; ++other) {
-            if (other == g) {
-                continue;
-            }
+            if (other == g) continue;
             const std::string& name = GlyphName(other);
             for (auto pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
                 EXPECT_TRUE(pos > 0 && text[pos - 1] == '\'' && text.compare(pos + name.size(), 1, "'") == 0)
@@ -253,14 +239,10 @@ TEST(Catalogue, ClosingsFollowTheCompanionsTable) {
         }
         std::sort(named.begin(), named.end());
         std::vector<Glyph> namedGlyphs;
-        for (const auto& [position, glyph] : named) {
-            namedGlyphs.push_back(glyph);
-        }
+        for (const auto& [position, glyph] : named) namedGlyphs.push_back(glyph);
         std::vector<Glyph> expected;
         for (const Glyph companion : {companionsOf(g).best, companionsOf(g).challenge}) {
-            if (companion != kNone) {
-                expected.push_back(companion);
-            }
+            if (companion != kNone) expected.push_back(companion);
         }
         EXPECT_EQ(namedGlyphs, expected);
         if (!named.empty()) {
@@ -277,9 +259,7 @@ TEST(Catalogue, NoThreeWordRunIsSharedByMoreThanThreeDescriptions) {
                                            "be", "to", "of",  "in",  "on",   "and", "or",
                                            "with", "for", "as", "that", "it", "have", "has"};
     std::vector<std::vector<std::string>> names;
-    for (Glyph g = 0; g < GlyphCount; ++g) {
-        names.push_back(words(GlyphName(g)));
-    }
+    for (Glyph g = 0; g < GlyphCount; ++g) names.push_back(words(GlyphName(g)));
     std::map<std::string, std::set<Glyph>> textsByRun;
     for (Glyph g = 0; g < GlyphCount; ++g) {
         const std::vector<std::string> text = words(Description(g));
@@ -306,9 +286,7 @@ TEST(Catalogue, NoThreeWordRunIsSharedByMoreThanThreeDescriptions) {
         if (glyphs.size() > 3) {
             ++shared;
             std::string which;
-            for (const Glyph g : glyphs) {
-                which += ' ' + std::to_string(g);
-            }
+            for (const Glyph g : glyphs) which += ' ' + std::to_string(g);
             ADD_FAILURE() << '"' << run << "\" appears in the descriptions of glyphs" << which;
         }
     }
