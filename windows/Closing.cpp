@@ -6,3 +6,8 @@
 void ShowExitScreen() { Forms::Load<frmNagScreen2>().show(); }
 
 void HideExitScreen() { Forms::Load<frmNagScreen2>().hide(); }
+
+bool ExitScreenVisible() {
+    const frmNagScreen2* screen = Forms::Loaded<frmNagScreen2>();
+    return screen && screen->isVisible();
+}

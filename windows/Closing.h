@@ -7,3 +7,6 @@ void ShowExitScreen();
 
 // Next and Back: hide the exit screen, loading it (hidden) the first time.
 void HideExitScreen();
+
+// Whether the exit screen is loaded and shown.
+bool ExitScreenVisible();

@@ -25,6 +25,14 @@ Form& Load() {
     return *slot;
 }
 
+// Shows the window, loading it first if need be.
+template <class Form>
+Form& Show() {
+    Form& form = Load<Form>();
+    form.show();
+    return form;
+}
+
 // The loaded window, or nullptr.
 template <class Form>
 Form* Loaded() {

@@ -1,5 +1,6 @@
 #include "windows/WorkingWindow.h"
 
+#include "startup/Startup.h"
 #include "windows/Closing.h"
 #include "windows/Controls.h"
 #include "windows/Forms.h"
@@ -109,17 +110,24 @@ void WorkingWindow::finishDressing() {
     pointers_.clear();
 }
 
-void WorkingWindow::CloseForHandOver() {
-    handingOver_ = true;
-    close();
+void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
+    QWidget* next = nullptr;
+    RunStep([&] { next = showNext(); });
+    if (!next || !next->isVisible()) return;
+    RunStep([this] {
+        handingOver_ = true;
+        close();
+    });
+    RunStep([] { HideExitScreen(); });
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event) {
-    // A close is never refused. Any close but a hand-over passes the run to
-    // the exit screen.
-    if (!handingOver_) {
-        RunStep([] { ShowExitScreen(); });
-    }
+    // A close is never refused. Any close but a hand-over, or the program
+    // ending, passes the run to the exit screen; should that not come up,
+    // the run ends here rather than going on without a window.
+    const bool toExitScreen = !handingOver_ && !ApplicationEnded();
+    const bool exitScreenUp = toExitScreen && RunStep([] { ShowExitScreen(); }) && ExitScreenVisible();
     event->accept();
     Unload();
+    if (toExitScreen && !exitScreenUp) QuitApplication();
 }

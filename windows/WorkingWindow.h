@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -47,9 +48,11 @@ protected:
     // A menu entry with its name.
     static QAction* AddNamedAction(QMenu* menu, const QString& name, const QString& caption);
 
-    // Closes the window to make way for the other working window: the exit
-    // screen is not shown.
-    void CloseForHandOver();
+    // Hands the run to the other working window, which `showNext` shows:
+    // this window closes (without the exit screen) only once the other is
+    // up, so the user is never left without one; the exit screen stays
+    // hidden.
+    void HandOverTo(const std::function<QWidget*()>& showNext);
 
     // Gives a clickable caption its custom pointer. Like the window's icon,
     // the pointer is put in place right after the window's first paint: the

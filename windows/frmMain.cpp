@@ -3,7 +3,6 @@
 #include "engine/ReadingRoutine.h"
 #include "import/NumerologyImport.h"
 #include "web/modHelp.h"
-#include "windows/Closing.h"
 #include "windows/Controls.h"
 #include "windows/Forms.h"
 #include "windows/MessageBox.h"
@@ -126,7 +125,5 @@ void frmMain::NextSequence() {
         ResultWindowTarget target;
         modMayanTarot::ComposeReading(target);
     });
-    RunStep([] { Forms::Load<frmMayanTarotResult>().show(); });
-    RunStep([this] { CloseForHandOver(); });
-    RunStep([] { HideExitScreen(); });
+    HandOverTo([]() -> QWidget* { return &Forms::Show<frmMayanTarotResult>(); });
 }

@@ -1,7 +1,6 @@
 #include "windows/frmMayanTarotResult.h"
 
 #include "engine/Catalogue.h"
-#include "windows/Closing.h"
 #include "windows/Controls.h"
 #include "windows/Forms.h"
 #include "windows/PageLinks.h"
@@ -127,9 +126,7 @@ void frmMayanTarotResult::SetPicture(int box, int number) {
 }
 
 void frmMayanTarotResult::Back() {
-    RunStep([] { Forms::Load<frmMain>().show(); });
-    RunStep([this] { CloseForHandOver(); });
-    RunStep([] { HideExitScreen(); });
+    HandOverTo([]() -> QWidget* { return &Forms::Show<frmMain>(); });
 }
 
 void frmMayanTarotResult::Exit() { close(); }

@@ -8,26 +8,31 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
-// Counts how often a widget is shown.
-class ShowCounter final : public QObject {
+// Counts the events of one type that a widget receives.
+class EventCounter final : public QObject {
 public:
-    using QObject::QObject;
-    int shows = 0;
+    explicit EventCounter(QEvent::Type type) : type_(type) {}
+    int count = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) ++shows;
+        if (event->type() == type_) ++count;
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QEvent::Type type_;
 };
 
 class Closing : public WindowTest {
 protected:
     Closing() {
         // The exit screen exists from the start here, so every show is counted.
-        Forms::Load<frmNagScreen2>().installEventFilter(&counter);
+        Forms::Load<frmNagScreen2>().installEventFilter(&shows);
     }
 
     frmMain& Main() {
@@ -50,7 +55,7 @@ protected:
         EXPECT_EQ(Forms::Loaded<frmMayanTarotResult>(), nullptr);
         ASSERT_NE(Forms::Loaded<frmNagScreen2>(), nullptr);
         EXPECT_TRUE(Forms::Loaded<frmNagScreen2>()->isVisible());
-        EXPECT_EQ(counter.shows, 1);
+        EXPECT_EQ(shows.count, 1);
         EXPECT_EQ(processEnds, 0);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible()) {
@@ -59,7 +64,7 @@ protected:
         }
     }
 
-    ShowCounter counter;
+    EventCounter shows{QEvent::Show};
 };
 
 }  // namespace
@@ -85,7 +90,7 @@ TEST_F(Closing, EveryCloseOfTheResultWindowShowsTheExitScreenOnce) {
         ways[i](Reading());
         ExpectOnlyTheExitScreen();
         Forms::Loaded<frmNagScreen2>()->hide();
-        counter.shows = 0;
+        shows.count = 0;
     }
 }
 
@@ -99,7 +104,7 @@ TEST_F(Closing, NextAndBackNeverShowTheExitScreenNotEvenForAMoment) {
         }
         Settle();
     }
-    EXPECT_EQ(counter.shows, 0);
+    EXPECT_EQ(shows.count, 0);
     EXPECT_TRUE(Visible(Forms::Loaded<frmMain>()));
     // Several readings with Back in between, then a close: the exit screen once.
     Reading().close();
@@ -126,21 +131,31 @@ TEST_F(Closing, LeavingTheExitScreenEndsTheProgramWithNoWindowLeft) {
         // Ready for the next round.
         processEnds = 0;
         ResetQuitForTesting();
-        Forms::Load<frmNagScreen2>().installEventFilter(&counter);
-        counter.shows = 0;
+        Forms::Load<frmNagScreen2>().installEventFilter(&shows);
+        shows.count = 0;
     }
 }
 
-TEST_F(Closing, QuitApplicationClosesEveryLoadedWindowOnceAndEndsOnce) {
+TEST_F(Closing, QuitApplicationClosesEveryLoadedWindowOnceWithoutTheExitScreen) {
+    // As when the desktop ends the run: the working windows loaded, the exit
+    // screen loaded but hidden.
     frmMain& main = Main();
     main.txtName->setText(QStringLiteral("x"));
-    Forms::Load<frmNagScreen2>();
+    std::vector<QWidget*> windows{&main, &Forms::Load<frmMayanTarotResult>(), &Forms::Load<frmNagScreen2>()};
+    std::vector<std::unique_ptr<EventCounter>> closes;
+    for (QWidget* window : windows) {
+        closes.push_back(std::make_unique<EventCounter>(QEvent::Close));
+        window->installEventFilter(closes.back().get());
+    }
     // A close handling that calls it again (as the exit screen's does) does
     // not start it over.
     QuitApplication();
     QuitApplication();
+    for (std::size_t i = 0; i < windows.size(); ++i) EXPECT_EQ(closes[i]->count, 1) << "window " << i;
     Settle();
+    EXPECT_EQ(shows.count, 0) << "the exit screen came up while the program ended";
     EXPECT_EQ(processEnds, 1);
     EXPECT_EQ(Forms::Loaded<frmMain>(), nullptr);
+    EXPECT_EQ(Forms::Loaded<frmMayanTarotResult>(), nullptr);
     EXPECT_EQ(Forms::Loaded<frmNagScreen2>(), nullptr);
 }
