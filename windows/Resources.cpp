@@ -17,10 +17,12 @@ namespace {
 constexpr int kHandHotX = 9;
 constexpr int kHandHotY = 0;
 
-QPixmap load(const QString& path) {
-    QPixmap pixmap(path);
-    if (pixmap.isNull()) throw std::runtime_error("missing picture " + path.toStdString());
-    return pixmap;
+// A pointer from one of the hand pictures; should the picture not decode
+// (the system lacks Qt's ICO reader), the system's own pointing hand.
+QCursor hand(const QString& path) {
+    const QPixmap picture(path);
+    if (picture.isNull()) return QCursor(Qt::PointingHandCursor);
+    return QCursor(picture, kHandHotX, kHandHotY);
 }
 
 }  // namespace
@@ -42,18 +44,16 @@ QIcon ApplicationIcon() {
 QPixmap ApplicationPicture() {
     // 32 x 32 on the screen; on a high-DPI screen drawn from the larger
     // icon sizes rather than enlarged from the 32-pixel picture.
-    const QPixmap picture = ApplicationIcon().pixmap(QSize(32, 32), qApp->devicePixelRatio());
-    if (picture.isNull()) throw std::runtime_error("missing application icon");
-    return picture;
+    return ApplicationIcon().pixmap(QSize(32, 32), qApp->devicePixelRatio());
 }
 
 QCursor PlainHand() {
-    static const QCursor cursor(load(QStringLiteral(":/icons/hand-plain.ico")), kHandHotX, kHandHotY);
+    static const QCursor cursor = hand(QStringLiteral(":/icons/hand-plain.ico"));
     return cursor;
 }
 
 QCursor ShadedHand() {
-    static const QCursor cursor(load(QStringLiteral(":/icons/hand-shaded.ico")), kHandHotX, kHandHotY);
+    static const QCursor cursor = hand(QStringLiteral(":/icons/hand-shaded.ico"));
     return cursor;
 }
 
@@ -64,7 +64,7 @@ QPixmap GlyphPicture(int number) {
     QPixmap& picture = pictures[static_cast<std::size_t>(number - 1)];
     if (picture.isNull()) {
         const auto& name = modMayanTarot::PictureName(static_cast<Glyph>(number - 1));
-        picture = load(QStringLiteral(":/glyphs/") + QString::fromStdString(name));
+        picture = QPixmap(QStringLiteral(":/glyphs/") + QString::fromStdString(name));
     }
     return picture;
 }

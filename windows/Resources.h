@@ -15,14 +15,18 @@ namespace Resources {
 inline const QString kWindowTitle = QStringLiteral("KV Yaxkelen v1.20");
 
 QIcon ApplicationIcon();
-// The 32 x 32 picture of the icon, as shown in picture boxes.
+// The 32 x 32 picture of the icon, as shown in picture boxes; empty if no
+// size of it can be decoded.
 QPixmap ApplicationPicture();
 
-// Custom pointers of the clickable captions.
+// Custom pointers of the clickable captions; the system's pointing hand
+// when their pictures cannot be decoded.
 QCursor PlainHand();
 QCursor ShadedHand();
 
-// Glyph picture number 1 .. 20 (glyph index + 1); throws for any other number.
+// Glyph picture number 1 .. 20 (glyph index + 1); throws for any other
+// number. A picture that cannot be decoded (the system lacks Qt's JPEG
+// reader) comes back empty: its box stays blank, the window still opens.
 QPixmap GlyphPicture(int number);
 
 // Publisher's texts kept as content (assets/text/<name>.txt).
