@@ -13,12 +13,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QPixmapCache>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 // Heap tuning where the C library offers it (glibc); elsewhere the system's
 // defaults serve.
@@ -70,13 +81,116 @@ ProgramName::ProgramName(int count, char* arguments[]) {
     argv[0] = count > 0 && arguments[0] ? arguments[0] : fallback;
 }
 
-void SilenceDiagnostics() {
-#ifdef NDEBUG
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-#endif
+namespace {
+
+// What Qt said while it set up the window system: should that fail, the
+// reason is among these lines.
+struct StartLines {
+    std::mutex mutex;
+    std::vector<QString> lines;
+};
+
+StartLines& startLines() {
+    static StartLines lines;
+    return lines;
 }
+
+// The display the window system was asked for, in words.
+QString displayTried() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const auto named = [](const char* variable) {
+        const QByteArray value = qgetenv(variable);
+        return value.isEmpty() ? QStringLiteral("%1 is not set").arg(QLatin1String(variable))
+                               : QStringLiteral("%1=%2").arg(QLatin1String(variable), QString::fromLocal8Bit(value));
+    };
+    if (platform.startsWith("wayland")) {
+        return QStringLiteral("no Wayland compositor to show its windows on (%1)").arg(named("WAYLAND_DISPLAY"));
+    }
+    if (platform.isEmpty() || platform.startsWith("xcb")) {
+        return QStringLiteral("no X display to show its windows on (%1)").arg(named("DISPLAY"));
+    }
+    return QStringLiteral("the window system \"%1\" could not be started").arg(QString::fromLocal8Bit(platform));
+}
+
+// Says in a line or two why the program cannot start, and ends it as a
+// failed run: Qt's own verdict (abort, with advice to reinstall) would
+// mislead.
+[[noreturn]] void cannotStart() {
+    {
+        StartLines& said = startLines();
+        const std::lock_guard lock(said.mutex);
+        if (!said.lines.empty()) std::fprintf(stderr, "kvyaxkelen: %s\n", qPrintable(said.lines.front()));
+    }
+    std::fprintf(stderr, "kvyaxkelen: cannot start: %s\n", qPrintable(displayTried()));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void filterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    // Until Qt has a window system, nothing the user typed exists: what it
+    // says then is about the display, and kept in case the start fails.
+    if (QGuiApplication::platformName().isEmpty()) {
+        if (type == QtFatalMsg) cannotStart();
+        // Qt's "could not load the platform plugin" only repeats the failure.
+        if (QLatin1String(context.category ? context.category : "") == QLatin1String("qt.qpa.plugin")) return;
+        StartLines& said = startLines();
+        const std::lock_guard lock(said.mutex);
+        if (said.lines.size() < 8) said.lines.push_back(message.trimmed());
+        return;
+    }
+    // Once running, only a fatal error is reported: its text is Qt's, never
+    // the user's.
+    if (type == QtFatalMsg) std::fprintf(stderr, "kvyaxkelen: %s\n", qPrintable(message));
+}
+
+}  // namespace
+
+void SilenceDiagnostics() { qInstallMessageHandler(filterMessage); }
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// The signal handler only writes the signal's number into a pipe; the
+// event loop reads it and ends the run.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int number) {
+    const char byte = static_cast<char>(number);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+}  // namespace
+
+QuitOnSignals::QuitOnSignals() {
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    notifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [] {
+        char received[16];
+        while (::read(signalPipe[0], received, sizeof received) > 0) {
+        }
+        QuitApplication();
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : kEndingSignals) sigaction(number, &action, nullptr);
+}
+
+QuitOnSignals::~QuitOnSignals() {
+    if (signalPipe[0] < 0) return;
+    for (const int number : kEndingSignals) std::signal(number, SIG_DFL);
+    notifier_.reset();
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    signalPipe[0] = signalPipe[1] = -1;
+}
+#else
+QuitOnSignals::QuitOnSignals() = default;
+QuitOnSignals::~QuitOnSignals() = default;
+#endif
 
 void TuneProcessMemory() {
 #if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD)
@@ -94,7 +208,13 @@ bool StartupSequence(SingleInstance& instance) {
     }
     RunStep([] { Random::SeedFromClock(); });
     RunStep([] { modHelp::UpdateReminder(); });
-    RunStep([] { Forms::Load<frmMain>().show(); });
+    if (ApplicationEnded()) return false;  // ended while the question was up
+    // Without its main window the run could neither go on nor be ended by
+    // the user: it ends now instead of holding the lock unseen.
+    if (!RunStep([] { Forms::Show<frmMain>(); }) || !Forms::Loaded<frmMain>()->isVisible()) {
+        QuitApplication();
+        return false;
+    }
     RunStep([] { CoBrand_Randomize(); });
     return true;
 }

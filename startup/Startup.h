@@ -11,6 +11,7 @@
 #include <memory>
 
 class QLockFile;
+class QSocketNotifier;
 
 // Holds the per-user lock that marks a running instance, for as long as the
 // object lives. A lock left behind by a crashed or killed run is taken over.
@@ -41,11 +42,27 @@ struct ProgramName {
     std::array<char*, 2> argv{};
 };
 
-// Keeps Qt's own diagnostics out of a release run: the program logs nothing,
-// and some of them (a browser launch that failed) would carry the page
-// address with what the user typed into the referral form. A fatal error
-// still says why the program cannot run. Debug builds keep them all.
+// Keeps Qt's diagnostics out of every run, however it was built: the
+// program logs nothing, and some of them (a browser launch that failed)
+// would carry the page address with what the user typed into the referral
+// form. Only when the program cannot start at all (no display, no
+// compositor) does it say why, in a line or two, and end with status 1
+// rather than abort: nothing has been typed by then.
 void SilenceDiagnostics();
+
+// Ends the run cleanly on SIGTERM (the desktop logging out, kill), SIGINT
+// and SIGHUP: QuitApplication runs, without the exit screen, and the lock
+// goes with the instance. Lives as long as the application object.
+class QuitOnSignals {
+public:
+    QuitOnSignals();
+    ~QuitOnSignals();
+    QuitOnSignals(const QuitOnSignals&) = delete;
+    QuitOnSignals& operator=(const QuitOnSignals&) = delete;
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
 
 // Process settings, made once the application exists. Large freed buffers (every
 // window brings image buffers of a megabyte or more, and readings come and
@@ -57,7 +74,8 @@ void SilenceDiagnostics();
 void TuneProcessMemory();
 
 // The start-up sequence. Returns false when the process is to end at once
-// (another instance runs), true when the main window runs.
+// (another instance runs, the main window cannot be shown, or the run was
+// ended meanwhile), true when the main window runs.
 bool StartupSequence(SingleInstance& instance);
 
 // Closes every loaded window in turn (each one's close handling runs), then

@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
     // window went (the exit screen is a tool window).
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const QuitOnSignals endOnSignals;
     SingleInstance instance;
     if (!StartupSequence(instance)) return 0;
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "web/UpdateReminder.h"
 
+#include "startup/Startup.h"
 #include "web/Clock.h"
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
@@ -29,6 +30,9 @@ void UpdateReminder() {
 
         const MessageAnswer answer =
             ShowMessage(kReminderQuestion, MessageIcon::Information, MessageButtons::YesNo);
+        // The program was ended (logout, kill) while the question was up:
+        // nothing was answered.
+        if (ApplicationEnded()) return;
         // Stored before the page opens; a failed write opens no page.
         WriteSetting(kReminderKey, DateTimeText(Clock::Now()));
         if (answer == MessageAnswer::Yes) OpenPage(Page::DownloadWebPage);
