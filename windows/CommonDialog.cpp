@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -44,6 +46,28 @@ private:
     bool refuseReadOnly_;
 };
 
+// Qt's file dialog keeps the folders the user browsed in QtProject.conf,
+// shared by every Qt program, and rewrites it when it closes: this program
+// writes no file but its one setting. While the dialog lives, that file is
+// looked for where none exists and none can be made; the dialog then starts
+// in the working folder, as it would on a first use.
+class SharedSettingsOutOfReach {
+public:
+    SharedSettingsOutOfReach() {
+#ifdef Q_OS_UNIX
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+#endif
+    }
+    ~SharedSettingsOutOfReach() {
+#ifdef Q_OS_UNIX
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+#endif
+    }
+    SharedSettingsOutOfReach(const SharedSettingsOutOfReach&) = delete;
+    SharedSettingsOutOfReach& operator=(const SharedSettingsOutOfReach&) = delete;
+};
+
 }  // namespace
 
 void CommonDialog::ShowOpen(QWidget* parent) {
@@ -53,6 +77,7 @@ void CommonDialog::ShowOpen(QWidget* parent) {
 }
 
 QString RealOpenFileDialog(const CommonDialog& settings, QWidget* parent) {
+    const SharedSettingsOutOfReach noSharedSettings;
     OpenFileDialog dialog(parent, settings.DialogTitle, (settings.Flags & CommonDialog::kNoReadOnlyReturn) != 0);
     dialog.setObjectName(QStringLiteral("CD"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
