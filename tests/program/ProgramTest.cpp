@@ -2,10 +2,14 @@
 // display, driven by keys.
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RealProgram.h"
+#include "web/DateTimeText.h"
 #include "web/Settings.h"
 #include "web/modHelp.h"
 
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -166,21 +170,14 @@ QString Unmakeable(const QTemporaryDir& scratch, const QString& name) {
     return blocker.fileName() + QStringLiteral("/") + name;
 }
 
-// A release build writes nothing anywhere; a debug build may keep Qt's
-// diagnostics.
-void ExpectNoOutput(RealProgram& program) {
-    const QString output = program.Output();
-#ifdef NDEBUG
-    EXPECT_EQ(output, QString());
-#else
-    if (!output.isEmpty()) std::printf("debug build's output:\n%s\n", qPrintable(output));
-#endif
-}
+// However it was built, the program writes nothing to standard output or
+// error while it runs.
+void ExpectNoOutput(RealProgram& program) { EXPECT_EQ(program.Output(), QString()); }
 
 // Starts the program, sees its main window and no message, ends it; it
 // writes nothing meanwhile.
 void StartsQuietly(const QProcessEnvironment& env, const QStringList& arguments = {}) {
-    RealProgram program(env, arguments, true);
+    RealProgram program(env, {.arguments = arguments, .keepOutput = true});
     ASSERT_FALSE(program.WaitForWindow(kWindowTitle).isEmpty());
     QThread::msleep(300);
     EXPECT_TRUE(program.Windows(kMessageTitle).isEmpty());
@@ -206,7 +203,7 @@ TEST(ProgramFaults, NoBrowserAtAll) {
     QProcessEnvironment env = home.Environment();
     env.insert(QStringLiteral("BROWSER"), emptyPath.filePath(QStringLiteral("no-such-browser")));
     env.insert(QStringLiteral("PATH"), emptyPath.path());  // and no xdg-open
-    RealProgram program(env, {}, true);
+    RealProgram program(env, {.keepOutput = true});
     const QString main = program.WaitForWindow(kWindowTitle);
     ASSERT_FALSE(main.isEmpty());
     Keys(main, {QStringLiteral("alt+h"), QStringLiteral("o")});
@@ -275,4 +272,222 @@ TEST(ProgramFaults, TwoStartsAtTheSameMomentLeaveOneRunning) {
     EXPECT_EQ(refused->ExitCode(), 0);
     EXPECT_TRUE(running->Running());
     CloseNormally(*running);
+}
+
+TEST(ProgramFaults, WithoutADisplayItSaysWhyAndEndsWithStatusOne) {
+    ProgramHome home;
+    // Each place the program may be told to show its windows, and what the
+    // message must name.
+    std::vector<std::pair<QProcessEnvironment, QString>> cases;
+    QProcessEnvironment env = home.Environment();
+    env.remove(QStringLiteral("DISPLAY"));
+    cases.emplace_back(env, QStringLiteral("DISPLAY is not set"));
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":77"));
+    cases.emplace_back(env, QStringLiteral("DISPLAY=:77"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("no-compositor-here"));
+    cases.emplace_back(env, QStringLiteral("WAYLAND_DISPLAY=no-compositor-here"));
+    for (const auto& [environment, named] : cases) {
+        SCOPED_TRACE(named.toStdString());
+        RealProgram program(environment, {.keepOutput = true});
+        ASSERT_TRUE(program.WaitForExit(10000));
+        EXPECT_EQ(program.ExitStatus(), QProcess::NormalExit) << "ended by a signal";
+        EXPECT_EQ(program.ExitCode(), 1);
+        const QString output = program.Output();
+        const auto lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
+        EXPECT_TRUE(lines >= 1 && lines <= 2) << qPrintable(output);
+        EXPECT_TRUE(output.contains(named)) << qPrintable(output);
+    }
+}
+
+namespace {
+
+// Stores the moment the update reminder last asked, as the program would.
+void StoreLastQuestion(const ProgramHome& home, const QDateTime& moment) {
+    QSettings stored(home.SettingsFile(), QSettings::IniFormat);
+    stored.setValue(QStringLiteral("Settings/") + modHelp::EncodeSettingText(QStringLiteral("Duration")),
+                    modHelp::EncodeSettingText(modHelp::DateTimeText(moment)));
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// Every file and folder below `folder`, each file with a digest of its bytes.
+QStringList Snapshot(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = QDir(folder).relativeFilePath(path);
+        entries << (it.fileInfo().isDir()
+                        ? name + QStringLiteral("/")
+                        : name + QStringLiteral(" ") +
+                              QString::fromLatin1(QCryptographicHash::hash(Contents(path), QCryptographicHash::Md5).toHex()));
+    }
+    entries.sort();
+    return entries;
+}
+
+// A copy of the program under another name, in `folder`.
+QString CopyOfProgram(const QTemporaryDir& folder, const QString& name) {
+    const QString copy = folder.filePath(name);
+    EXPECT_TRUE(QFile::copy(QStringLiteral(KV_PROGRAM), copy));
+    return copy;
+}
+
+}  // namespace
+
+TEST(ProgramFaults, TermHangUpAndInterruptEndTheRunAndTakeTheLockAlong) {
+    // SIGTERM with the main window up, SIGINT with the about window open
+    // over it, SIGHUP while the update question waits for an answer.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        ProgramHome home;
+        if (signal == SIGHUP) StoreLastQuestion(home, QDateTime::currentDateTime().addDays(-20));
+        RealProgram program(home.Environment(), {.keepOutput = true});
+        if (signal == SIGHUP) {
+            ASSERT_FALSE(program.WaitForWindow(kMessageTitle).isEmpty()) << "no update question";
+        } else {
+            const QString main = program.WaitForWindow(kWindowTitle);
+            ASSERT_FALSE(main.isEmpty());
+            if (signal == SIGINT) {
+                Keys(main, {QStringLiteral("alt+h"), QStringLiteral("a")});
+                ASSERT_FALSE(program.WaitForWindowOfWidth(kWindowTitle, 471).isEmpty()) << "no about window";
+            }
+        }
+        const QString lock = home.Runtime() + QStringLiteral("/kvyaxkelen.lock");
+        ASSERT_TRUE(QFileInfo::exists(lock));
+        const QByteArray storedBefore = Contents(home.SettingsFile());
+        ::kill(static_cast<pid_t>(program.Pid()), signal);
+        ASSERT_TRUE(program.WaitForExit(10000)) << "still running, the exit screen up?";
+        EXPECT_EQ(program.ExitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.ExitCode(), 0);
+        EXPECT_FALSE(QFileInfo::exists(lock));
+        EXPECT_TRUE(home.Opened().isEmpty());
+        // Nothing is stored on the way out; an unanswered question leaves
+        // the moment it asked about as it was.
+        EXPECT_EQ(Contents(home.SettingsFile()), storedBefore);
+        ExpectNoOutput(program);
+    }
+}
+
+TEST(ProgramFaults, PicturesThatCannotBeDecodedLeaveBlankBoxesNotAProgramWithoutWindows) {
+    // A copy of the program whose Qt finds its window system but no image
+    // readers: neither the glyph pictures (JPEG) nor the pointers (ICO)
+    // decode.
+    ProgramHome home;
+    QTemporaryDir folder;
+    const QString program = CopyOfProgram(folder, QStringLiteral("kvyaxkelen"));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("plugins")));
+    ASSERT_TRUE(QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"),
+                            folder.filePath(QStringLiteral("plugins/platforms"))));
+    QFile conf(folder.filePath(QStringLiteral("qt.conf")));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Paths]\nPlugins = plugins\n");
+    conf.close();
+
+    RealProgram run(home.Environment(), {.program = program});
+    const auto windowUp = [&](int width) {
+        const QString window = run.WaitForWindowOfWidth(kWindowTitle, width, 15000);
+        EXPECT_TRUE(!run.Windows(kWindowTitle).isEmpty() || !run.Running()) << "a process without a window";
+        return window;
+    };
+    const QString main = windowUp(480);
+    ASSERT_FALSE(main.isEmpty());
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    Keys(main, {QStringLiteral("alt+g")});
+    const QString result = windowUp(653);
+    ASSERT_FALSE(result.isEmpty()) << "no reading";
+    Keys(result, {QStringLiteral("alt+x")});
+    const QString exitScreen = windowUp(741);
+    ASSERT_FALSE(exitScreen.isEmpty()) << "no exit screen";
+    Keys(exitScreen, {QStringLiteral("alt+x")});
+    ASSERT_TRUE(run.WaitForExit());
+    EXPECT_EQ(run.ExitCode(), 0);
+}
+
+TEST(Program, ARenamedCopyStartsWithAnEmptyStoreAndLeavesTheOriginalsAlone) {
+    ProgramHome home;
+    // The original was asked long ago: it would ask again now.
+    StoreLastQuestion(home, QDateTime::currentDateTime().addDays(-40));
+    const QByteArray original = Contents(home.SettingsFile());
+    QTemporaryDir folder;
+    RealProgram copy(home.Environment(), {.program = CopyOfProgram(folder, QStringLiteral("yaxkelen-copy"))});
+    ASSERT_FALSE(copy.WaitForWindow(kWindowTitle).isEmpty());
+    QThread::msleep(300);
+    EXPECT_TRUE(copy.Windows(kMessageTitle).isEmpty()) << "the copy read the original's settings";
+    CloseNormally(copy);
+    EXPECT_EQ(Contents(home.SettingsFile()), original);
+    QSettings own(home.Config() + QStringLiteral("/yaxkelen-copy.conf"), QSettings::IniFormat);
+    EXPECT_FALSE(own.value(QStringLiteral("Settings/") + modHelp::EncodeSettingText(QStringLiteral("Duration")))
+                     .toString()
+                     .isEmpty())
+        << "the copy kept no settings of its own";
+}
+
+TEST(Program, AWholeSessionLeavesNothingBehindButItsSettings) {
+    ProgramHome home;
+    // What other Qt programs keep for their file dialogs is not ours to touch.
+    const QByteArray otherPrograms = "[FileDialog]\nlastVisited=file:///srv\nhistory=file:///srv\n";
+    QFile shared(home.Config() + QStringLiteral("/QtProject.conf"));
+    ASSERT_TRUE(shared.open(QIODevice::WriteOnly));
+    shared.write(otherPrograms);
+    shared.close();
+    QTemporaryDir work;
+    ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("older")));
+    QFile saved(work.filePath(QStringLiteral("saved.num")));
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+    saved.write("Ana\r\n1990\r\n");
+    saved.close();
+    const QStringList homeBefore = Snapshot(home.Home());
+    const QStringList configBefore = Snapshot(home.Config());
+
+    RealProgram program(home.Environment(), {.keepOutput = true, .workingDirectory = work.path()});
+    const auto nextWindow = [&](int width) { return program.WaitForWindowOfWidth(kWindowTitle, width); };
+    QString main = nextWindow(480);
+    ASSERT_FALSE(main.isEmpty());
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    Keys(main, {QStringLiteral("alt+g")});
+    const QString result = nextWindow(653);
+    ASSERT_FALSE(result.isEmpty());
+    Keys(result, {QStringLiteral("alt+b")});
+    main = nextWindow(480);
+    ASSERT_FALSE(main.isEmpty());
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    // The file dialog: into a folder and out again by cancelling; then a file.
+    const QString title = QStringLiteral("^Select the source file$");
+    Keys(main, {QStringLiteral("alt+o")});
+    QString dialog = program.WaitForWindow(title);
+    ASSERT_FALSE(dialog.isEmpty());
+    Keys(dialog, {});
+    Type(QStringLiteral("older"));
+    Keys(dialog, {QStringLiteral("Return"), QStringLiteral("Escape")});
+    Keys(main, {QStringLiteral("alt+o")});
+    dialog = program.WaitForWindow(title);
+    ASSERT_FALSE(dialog.isEmpty());
+    Keys(dialog, {});
+    Type(saved.fileName());
+    Keys(dialog, {QStringLiteral("Return")});
+    const QString reading = nextWindow(653);
+    ASSERT_FALSE(reading.isEmpty()) << "the chosen file gave no reading";
+    Keys(reading, {QStringLiteral("alt+x")});
+    const QString exitScreen = nextWindow(741);
+    ASSERT_FALSE(exitScreen.isEmpty());
+    Keys(exitScreen, {QStringLiteral("alt+x")});
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0);
+    ExpectNoOutput(program);
+
+    EXPECT_EQ(Snapshot(home.Home()), homeBefore);
+    QStringList configAfter = Snapshot(home.Config());
+    EXPECT_EQ(configAfter.removeIf([](const QString& entry) { return entry.startsWith(QLatin1String("kvyaxkelen.conf ")); }), 1)
+        << "no settings kept";
+    EXPECT_EQ(configAfter, configBefore);
+    EXPECT_EQ(Contents(shared.fileName()), otherPrograms);
 }

@@ -19,6 +19,7 @@
 class ProgramHome {
 public:
     ProgramHome() {
+        QDir().mkpath(Home());
         QDir().mkpath(Config());
         QDir().mkpath(Runtime());
         QFile::setPermissions(Runtime(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -29,6 +30,7 @@ public:
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
+    QString Home() const { return folder_.filePath(QStringLiteral("home")); }
     QString Config() const { return folder_.filePath(QStringLiteral("config")); }
     QString Runtime() const { return folder_.filePath(QStringLiteral("runtime")); }
     QString Browser() const { return folder_.filePath(QStringLiteral("browser")); }
@@ -44,9 +46,15 @@ public:
 
     QProcessEnvironment Environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), Home());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), Config());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Runtime());
         env.insert(QStringLiteral("BROWSER"), Browser());
+        // A desktop session always has a session bus. Without one, Qt's
+        // accessibility bridge would have libdbus start one (where
+        // dbus-launch is installed), leaving ~/.dbus behind and a daemon
+        // running.
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         return env;
     }
@@ -86,17 +94,25 @@ inline QRect Geometry(const QString& window) {
     return rect;
 }
 
+// How a program run is started.
+struct Launch {
+    QStringList arguments{};
+    // Everything the program writes (standard output and error) is kept for
+    // Output(); otherwise its errors are passed on.
+    bool keepOutput = false;
+    QString program = QStringLiteral(KV_PROGRAM);
+    QString workingDirectory{};
+};
+
 class RealProgram {
 public:
     explicit RealProgram(const ProgramHome& home) : RealProgram(home.Environment()) {}
 
-    // With `keepOutput`, everything the program writes (standard output and
-    // error) is kept for Output(); otherwise its errors are passed on.
-    explicit RealProgram(const QProcessEnvironment& environment, const QStringList& arguments = {},
-                         bool keepOutput = false) {
+    explicit RealProgram(const QProcessEnvironment& environment, const Launch& launch = {}) {
         process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(keepOutput ? QProcess::MergedChannels : QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(KV_PROGRAM), arguments);
+        process_.setProcessChannelMode(launch.keepOutput ? QProcess::MergedChannels : QProcess::ForwardedErrorChannel);
+        if (!launch.workingDirectory.isEmpty()) process_.setWorkingDirectory(launch.workingDirectory);
+        process_.start(launch.program, launch.arguments);
         EXPECT_TRUE(process_.waitForStarted(10000));
     }
 
