@@ -32,8 +32,10 @@ public:
     void accept() override {
         const QStringList chosen = selectedFiles();
         if (refuseReadOnly_ && !chosen.isEmpty()) {
+            // Read-only by its own permissions or for this user: root may
+            // write any file, but a file marked read-only is still refused.
             const QFileInfo info(chosen.first());
-            if (info.isFile() && !info.isWritable()) {
+            if (info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner))) {
                 QMessageBox::warning(this, windowTitle(),
                                      tr("%1\nThis file is read-only. Choose another file.").arg(info.fileName()));
                 return;
