@@ -5,6 +5,11 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QAbstractItemView>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -12,6 +17,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include <fcntl.h>
@@ -199,4 +205,105 @@ TEST_F(Import, AltOReachesTheImportAtTheOpeningSize) {
     // An access key presses the button visibly: the click follows shortly.
     for (int i = 0; i < 50 && asked.empty(); ++i) QTest::qWait(10);
     EXPECT_EQ(asked.size(), 1u);
+}
+
+namespace {
+
+// Acts on the dialogs the import brings up, one step each time another one
+// comes to the front; gives up after a while rather than hang.
+class DialogScript {
+public:
+    using Step = std::function<void(QWidget*)>;
+    explicit DialogScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(10);
+        clock_.start();
+    }
+    bool Finished() const { return next_ == steps_.size(); }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (clock_.elapsed() > 10000) {
+            timer_.stop();
+            ADD_FAILURE() << "the dialogs went otherwise than scripted, at step " << next_;
+            if (modal) modal->close();
+            return;
+        }
+        if (!modal || !modal->isVisible() || modal == last_ || Finished()) return;
+        last_ = modal;
+        // Run from a timer of its own: what a step opens runs a modal loop,
+        // in which this timer must go on polling (Qt never re-enters a
+        // timer's own callback).
+        QTimer::singleShot(0, modal, [step = steps_[next_++], modal] { step(modal); });
+    }
+
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    QPointer<QWidget> last_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+}  // namespace
+
+TEST_F(WindowTest, TheRealDialogAsksForAnExistingWritableNumerologyFile) {
+    QTemporaryDir folder;
+    for (const char* name : {"saved.num", "locked.num"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(folder.filePath(QStringLiteral("locked.num")), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    // The dialog opens in the working folder.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+
+    QString title;
+    QStringList filters;
+    QString suffix;
+    QString directory;
+    QStringList refusals;
+    const auto choose = [](QWidget* dialog, const QString& name) {
+        // A new name replaces whatever file was picked before.
+        for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
+        auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(box, nullptr);
+        box->setText(name);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    const auto refused = [&](QWidget* message) {
+        refusals << static_cast<QMessageBox*>(message)->text();
+        message->close();
+    };
+    DialogScript script({
+        [&](QWidget* dialog) {
+            auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(fileDialog, nullptr);
+            title = fileDialog->windowTitle();
+            filters = fileDialog->nameFilters() << fileDialog->selectedNameFilter();
+            suffix = fileDialog->defaultSuffix();
+            directory = fileDialog->directory().absolutePath();
+            choose(dialog, QStringLiteral("missing"));  // becomes missing.num, which does not exist
+        },
+        refused,
+        [&](QWidget* dialog) { choose(dialog, QStringLiteral("locked.num")); },
+        refused,
+        [&](QWidget* dialog) { choose(dialog, QStringLiteral("saved")); },  // saved.num
+    });
+    frmMain& window = Forms::Load<frmMain>();
+    window.show();
+    window.txtName->setText(QStringLiteral("Ana"));
+    QTest::mouseClick(window.cmdOpen, Qt::LeftButton);
+    QDir::setCurrent(workingFolder);
+
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(title, QStringLiteral("Select the source file"));
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("KV Numerelle (*.num)"), QStringLiteral("KV Numerelle (*.num)")}));
+    EXPECT_EQ(suffix, QStringLiteral("num"));
+    EXPECT_EQ(directory, QDir(folder.path()).canonicalPath());
+    ASSERT_EQ(refusals.size(), 2);
+    EXPECT_TRUE(refusals[0].contains(QStringLiteral("missing.num"))) << refusals[0].toStdString();
+    EXPECT_TRUE(refusals[1].contains(QStringLiteral("read-only"))) << refusals[1].toStdString();
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(Visible(Forms::Loaded<frmMayanTarotResult>())) << "saved.num gave no reading";
 }

@@ -4,6 +4,7 @@
 #include "web/DateTimeText.h"
 
 #include <QDateTime>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,10 @@
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << '(' << rect.x() << ", " << rect.y() << ") " << rect.width() << " x " << rect.height();
+}
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }
 

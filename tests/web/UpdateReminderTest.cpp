@@ -6,11 +6,39 @@
 #include "web/Settings.h"
 #include "web/UpdateReminder.h"
 
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
 using namespace modHelp;
 
 namespace {
 
 const QDateTime kToday(QDate(2026, 12, 8), QTime(0, 1));
+
+// The local time zone, for as long as the object lives.
+class ScopedZone {
+public:
+    explicit ScopedZone(const char* zone) {
+        if (const char* old = std::getenv("TZ")) previous_ = old;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~ScopedZone() {
+        if (previous_) {
+            setenv("TZ", previous_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    ScopedZone(const ScopedZone&) = delete;
+    ScopedZone& operator=(const ScopedZone&) = delete;
+
+private:
+    std::optional<std::string> previous_;
+};
 
 class Reminder : public WindowTest {
 protected:
@@ -131,12 +159,10 @@ TEST_F(Reminder, ADamagedValueKeepsItQuietAndUntouched) {
 }
 
 TEST_F(Reminder, AStoredTimeThatTheLocalZoneSkipsStillCountsByItsDate) {
-    // In New York (ctest runs these tests there) the clocks went from 2:00
-    // to 3:00 on 8 March 2026, so 2:30 that night, written under another
-    // zone, is no local time.
-    if (QDateTime(QDate(2026, 3, 8), QTime(2, 30)).isValid()) {
-        GTEST_SKIP() << "needs a local zone that skips 2:30 on 8 March 2026, such as TZ=America/New_York";
-    }
+    // In New York the clocks went from 2:00 to 3:00 on 8 March 2026, so
+    // 2:30 that night, written under another zone, is no local time.
+    const ScopedZone newYork("America/New_York");
+    ASSERT_FALSE(QDateTime(QDate(2026, 3, 8), QTime(2, 30)).isValid()) << "the local zone is not New York's";
     WriteSetting(kReminderKey, DateTimeText(QDateTime(QDate(2026, 3, 8), QTime(2, 30), Qt::UTC)));
     now = QDateTime(QDate(2026, 3, 22), QTime(23, 0));
     UpdateReminder();

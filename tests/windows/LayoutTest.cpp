@@ -158,6 +158,31 @@ TEST_F(Layout, EveryControlStandsWhereItsLayoutPutsIt) {
     }
 }
 
+TEST_F(Layout, TwipsBecomeWholePixelsFifteenToOneRoundedToTheNearest) {
+    // Worked out by hand from the twips in the comments, independently of
+    // the conversion the windows use.
+    const struct {
+        const char* window;
+        const char* control;
+        QRect pixels;
+    } rows[] = {
+        {"frmMain", "lblLabel(2)", QRect(10, 50, 461, 29)},             // 143 (9.53), 750, 6915, 435
+        {"frmMain", "fraFullBrand", QRect(1, 272, 479, 57)},            // 8 (0.53), 4080, 7185, 855
+        {"frmMain", "cmdOpen", QRect(8, 360, 409, 25)},                 // 120, 5400, 6135, 375
+        {"frmMayanTarotResult", "Label14", QRect(13, 2, 626, 13)},      // 202 (13.47), 30, 9390, 195
+        {"frmMayanTarotResult", "lblImageName(3)", QRect(297, 283, 27, 13)},  // 4455, 4245, 405, 195
+        {"frmNagScreen2", "txtName", QRect(6, 24, 225, 19)},            // 85 (5.67), 360, 3375, 285
+        {"frmAbout", "lblCoBrand", QRect(308, 155, 153, 13)},           // 4620, 2325, 2295, 195
+        {"frmAbout", "Line1", QRect(-4, 178, 516, 1)},                  // from -60 to 7680 at 2670
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.window) + "." + row.control);
+        const auto* control = Window(row.window)->findChild<QWidget*>(QLatin1String(row.control));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), row.pixels);
+    }
+}
+
 TEST_F(Layout, WindowsOpenAtTheirClientSizeWithTheirTitleAndColours) {
     for (const ClientSize& row : kClients) {
         SCOPED_TRACE(row.window);

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <map>
 
@@ -160,12 +161,39 @@ TEST_F(ResultWindow, PrintIsSwitchedOffAndTheMenusAreInOrder) {
     for (QAction* action : window.mnuHelp->actions()) help << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(help, (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                                  "&About Software"}));
-    // Even triggered, the switched-off entry does nothing.
+    // Even triggered, the switched-off entry does nothing a user would
+    // notice: no window or dialog comes or goes, no message, no page, the
+    // reading stays as it was.
+    const QPointer<frmMayanTarotResult> result(&window);
     const QString document = window.RTB->toPlainText();
+    const auto shownWindows = [] {
+        QStringList names;
+        for (const QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible()) names << top->objectName();
+        }
+        names.sort();
+        return names;
+    };
+    const QStringList before = shownWindows();
+    QStringList dialogs;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&dialogs] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dialogs << modal->metaObject()->className();
+            modal->close();
+        }
+    });
+    watch.start(5);
     window.mnuPrint->trigger();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.RTB->toPlainText(), document);
+    QTest::qWait(100);
+    Settle();
+    watch.stop();
+    EXPECT_EQ(dialogs, QStringList());
+    EXPECT_EQ(shownWindows(), before);
+    EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(opened.empty());
+    ASSERT_FALSE(result.isNull());
+    EXPECT_EQ(result->RTB->toPlainText(), document);
 }
 
 TEST_F(ResultWindow, TheCoBrandCaptionIsAlwaysInFront) {
