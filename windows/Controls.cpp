@@ -1,8 +1,45 @@
 #include "windows/Controls.h"
 
+#include "windows/Accessibility.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+
+#include <cmath>
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    InstallAccessibility();
+    // A tab stop, as links are; a click does not take the keyboard away.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && !event->isAutoRepeat() &&
+        event->modifiers() == Qt::NoModifier) {
+        activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // A dotted frame around the caption, in whichever of its own colour,
+    // black or white stands out on what lies behind it.
+    QPainter painter(this);
+    QPen pen(Controls::ReadableOn(Controls::BackgroundBehind(this), palette().color(QPalette::WindowText)));
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -52,6 +89,99 @@ void Paint(QWidget* widget, const QColor& background) {
     palette.setColor(QPalette::Window, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+double luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+}  // namespace
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor ReadableOn(const QColor& background, const QColor& preferred) {
+    if (Contrast(background, preferred) >= 4.5) return preferred;
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return Contrast(background, black) >= Contrast(background, white) ? black : white;
+}
+
+QColor BackgroundBehind(const QWidget* control) {
+    for (const QWidget* widget = control; widget; widget = widget->parentWidget()) {
+        if (widget->autoFillBackground() || widget->isWindow()) return widget->palette().color(QPalette::Window);
+    }
+    return {};
+}
+
+void KeepApartFrom(QWidget* control, const QColor& background) {
+    // Boxes show their Base colour, buttons their Button colour; 3 to 1 is
+    // what a control's edge needs to be made out.
+    const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
+    const QPalette::ColorRole face = button ? QPalette::Button : QPalette::Base;
+    const QPalette::ColorRole text = button ? QPalette::ButtonText : QPalette::Text;
+    if (Contrast(control->palette().color(face), background) >= 3.0) return;
+    QPalette palette = control->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, face, QColor(255, 255, 255));
+        palette.setColor(group, text, QColor(0, 0, 0));
+    }
+    palette.setColor(QPalette::Disabled, face, QColor(255, 255, 255));
+    palette.setColor(QPalette::Disabled, text, QColor(128, 128, 128));
+    control->setPalette(palette);
+}
+
+namespace {
+
+class FocusRing final : public QObject {
+public:
+    explicit FocusRing(QWidget* control) : QObject(control), control_(control) {
+        control->installEventFilter(this);
+        control->parentWidget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWidget* parent = control_->parentWidget();
+        if (watched == control_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            parent->update(ring());
+        } else if (watched == parent && event->type() == QEvent::Paint && control_->hasFocus()) {
+            // Painted over the parent's background, before its own paint.
+            QPainter painter(parent);
+            QPen pen(ReadableOn(BackgroundBehind(parent), control_->palette().color(QPalette::Highlight)));
+            pen.setWidth(kWidth);
+            painter.setPen(pen);
+            painter.drawRect(ring().adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2));
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kWidth = 2;
+    QRect ring() const { return control_->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth); }
+
+    QWidget* control_;
+};
+
+}  // namespace
+
+void MarkFocusAround(QWidget* control) { new FocusRing(control); }
+
+void KeepControlsApart(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control) ||
+            qobject_cast<QPushButton*>(control)) {
+            KeepApartFrom(control, BackgroundBehind(control->parentWidget()));
+        }
+    }
 }
 
 namespace {

@@ -13,11 +13,15 @@ class QGroupBox;
 class QPushButton;
 class QWidget;
 
-// A caption that reacts to a click like a link.
+// A caption that acts like a link: a click, or Enter or Space once Tab has
+// brought the keyboard to it, opens what it points to.
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent);
+
+    // What a click does.
+    void activate() { emit clicked(); }
 
 signals:
     void clicked();
@@ -25,6 +29,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;
@@ -63,6 +69,28 @@ QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, c
                  const Resources::FontStyle& font = {});
 // Fills a widget with one background colour.
 void Paint(QWidget* widget, const QColor& background);
+
+// How far two colours stand apart, as the contrast ratio of their relative
+// luminances (1 to 21; text wants 4.5).
+double Contrast(const QColor& a, const QColor& b);
+// `preferred` where it stands apart from `background` by 4.5 or more; else
+// black or white, whichever stands apart more.
+QColor ReadableOn(const QColor& background, const QColor& preferred);
+// The colour painted behind a control: its own background, or the nearest
+// one its parents fill.
+QColor BackgroundBehind(const QWidget* control);
+// A text box or button on a background the program fixes: should the
+// theme's colour for its face hardly stand apart from that background (a
+// dark theme's box on the navy frame), it takes black text on white, the
+// light theme's pair.
+void KeepApartFrom(QWidget* control, const QColor& background);
+// The same for every text box and button of a window.
+void KeepControlsApart(QWidget* window);
+// Draws a ring just outside a control while it has the keyboard, for a
+// control whose style marks no focus (the read-only reading box). The ring
+// is painted by the control's parent, so it adds nothing a screen reader
+// would find.
+void MarkFocusAround(QWidget* control);
 
 }  // namespace Controls
 
