@@ -243,9 +243,5 @@ void CoBrand_Randomize() {
     const auto n = static_cast<std::int16_t>(std::floor(static_cast<double>(r) * 6.0) + 1);
     intCoBrandRandomNumber = n;
     frmMain& window = Forms::Load<frmMain>();
-    if (n % 2 == 1) {
-        window.lblCobrand->raise();
-    } else {
-        window.lblFullBrand->raise();
-    }
+    window.ShowSponsor(n % 2 == 1 ? window.lblCobrand : window.lblFullBrand);
 }

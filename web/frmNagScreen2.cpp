@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cmath>
 
@@ -156,6 +157,8 @@ void frmNagScreen2::buildControls() {
     setTabOrder(txtFriendName, txtFriendEmail);
     setTabOrder(txtFriendEmail, cmdSubmit);
     setTabOrder(cmdSubmit, txtMessage);
+    setTabOrder(txtMessage, lblGoToHome);
+    Controls::KeepControlsApart(this);
 
     for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
                          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),
@@ -166,8 +169,9 @@ void frmNagScreen2::buildControls() {
     connect(cmdClose, &QPushButton::clicked, this, [] { QuitApplication(); });
     connect(cmdSubmit, &QPushButton::clicked, this,
             [this] { RunStep([this] { modTellAFriend::SendReferral(*this); }); });
-    connect(Check1, &QCheckBox::clicked, this, [this](bool ticked) {
-        // The box never stays ticked: a tick opens the page once.
+    // However it is ticked (a click, Space, a screen reader's "toggle"), the
+    // box never stays ticked: a tick opens the page once.
+    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
         if (!ticked) return;
         RunStep([this] { Check1->setChecked(false); });
         RunStep([] { modHelp::OpenPage(modHelp::Page::HomePage); });
@@ -214,8 +218,15 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     const QString placeholder = box->accessibleName();
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (movedByUser(event) && modTellAFriend::TrimBlanks(plainText(box)) == placeholder) {
-                setPlainText(box, QString());
+            // Emptied just after the focus has been announced: emptied at
+            // once, the change would reach a screen reader first, which
+            // would then pass over the box without naming it.
+            if (movedByUser(event)) {
+                QTimer::singleShot(0, box, [box, placeholder] {
+                    if (box->hasFocus() && modTellAFriend::TrimBlanks(plainText(box)) == placeholder) {
+                        setPlainText(box, QString());
+                    }
+                });
             }
             break;
         case QEvent::FocusOut:

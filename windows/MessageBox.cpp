@@ -19,10 +19,12 @@ public:
                       parent),
           answerRequired_(request.buttons == MessageButtons::YesNo) {
         setTextFormat(Qt::PlainText);
-        if (answerRequired_) {
-            setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
-                           ~Qt::WindowCloseButtonHint);
-        }
+        // A title and a close box, nothing to minimise or maximise; a
+        // question that must be answered has no close box either.
+        Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::MSWindowsFixedSizeDialogHint;
+        if (!answerRequired_) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        setWindowFlags(flags);
     }
 
 protected:

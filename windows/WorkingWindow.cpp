@@ -47,10 +47,18 @@ void WorkingWindow::BuildSponsorCaptions(const QRect& frame) {
                        "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
                        "info on co-branding."),
         Twips::Rect(120, 160, 6945, 615), look);
+    ShowSponsor(lblCobrand);
     SetPointerAfterFirstPaint(lblFullBrand, &ShadedHand);
     SetPointerAfterFirstPaint(lblCobrand, &PlainHand);
     OpenPageOn(lblCobrand, &ClickLabel::clicked, modHelp::Page::CoBrand);
     OpenPageOn(lblFullBrand, &ClickLabel::clicked, modHelp::Page::FullyBranded);
+}
+
+void WorkingWindow::ShowSponsor(ClickLabel* front) {
+    ClickLabel* behind = front == lblCobrand ? lblFullBrand : lblCobrand;
+    front->raise();
+    front->show();
+    behind->hide();
 }
 
 QAction* WorkingWindow::AddNamedAction(QMenu* menu, const QString& name, const QString& caption) {

@@ -33,6 +33,10 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
 
+    // Brings one sponsor caption to the front; the other, covered, is
+    // hidden, so that neither the keyboard nor a screen reader finds it.
+    void ShowSponsor(ClickLabel* front);
+
 protected:
     WorkingWindow(const QString& name, bool minimizeBox);
 

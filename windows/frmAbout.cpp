@@ -65,6 +65,10 @@ frmAbout::frmAbout(QWidget* caller) : QDialog(caller) {
     OpenPageOn(lblHomePage, &ClickLabel::clicked, modHelp::Page::HomePage);
     OpenPageOn(lblCoBrand, &ClickLabel::clicked, modHelp::Page::FullyBranded);
 
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCoBrand);
+    Controls::KeepControlsApart(this);
+
     setFixedSize(Twips::Size(7065, 3165));
     Controls::SetClientSizeCentred(this, Twips::Size(7065, 3165));
     cmdOK->setFocus();

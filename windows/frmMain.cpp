@@ -87,12 +87,14 @@ void frmMain::buildControls(QWidget* client) {
     Label7 = Controls::Label(fraBirthDay, QStringLiteral("Label7"), QStringLiteral("Year"),
                              Rect(2610, 210, 390, 195), small);
 
-    for (QWidget* label : {static_cast<QWidget*>(Label61), static_cast<QWidget*>(lblLabel[2])}) {
-        label->setFocusPolicy(Qt::NoFocus);
-    }
+    // The captions come after the controls, as the links of the window.
     setTabOrder(txtName, cmdNext);
     setTabOrder(cmdNext, cmdOpen);
     setTabOrder(cmdOpen, txtQuestion);
+    setTabOrder(txtQuestion, Label61);
+    setTabOrder(Label61, lblCobrand);
+    setTabOrder(lblCobrand, lblFullBrand);
+    Controls::KeepControlsApart(this);
 }
 
 void frmMain::buildMenus() {

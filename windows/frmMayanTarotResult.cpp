@@ -67,19 +67,22 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
         {3960, 2400, 4455, 4245, 405},
         {2280, 4590, 2670, 6390, 615},
     }};
-    const QPixmap firstGlyph = IMG.Picture(1);
     for (std::size_t k = 0; k < places.size(); ++k) {
         const Place& place = places[k];
         const QString caption = QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(k)));
         auto* box = new QLabel(client);
-        Controls::Name(box, QStringLiteral("imgMayanTarot(%1)").arg(k), caption);
+        box->setObjectName(QStringLiteral("imgMayanTarot(%1)").arg(k));
         box->setGeometry(Rect(place.left, place.top, 1395, 1800));
         box->setScaledContents(true);  // the picture is stretched to the box
-        box->setPixmap(firstGlyph);
         imgMayanTarot[k] = box;
-        lblImageName[k] = Controls::Label(client, QStringLiteral("lblImageName(%1)").arg(k), caption,
-                                          Rect(place.captionLeft, place.captionTop, place.captionWidth, 195),
-                                          Look{QApplication::palette().color(QPalette::WindowText), bold, Qt::AlignHCenter});
+        SetPicture(static_cast<int>(k), 1);
+        // The system's text colour, unless a theme makes it hard to read on
+        // the window's fixed blue.
+        lblImageName[k] = Controls::Label(
+            client, QStringLiteral("lblImageName(%1)").arg(k), caption,
+            Rect(place.captionLeft, place.captionTop, place.captionWidth, 195),
+            Look{Controls::ReadableOn(Colour::kLightBlue, QApplication::palette().color(QPalette::WindowText)), bold,
+                 Qt::AlignHCenter});
     }
 
     RTB = new QTextEdit(client);
@@ -89,6 +92,7 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     RTB->setAcceptRichText(true);
     RTB->setFont(Font({}));
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Controls::MarkFocusAround(RTB);
 
     cmdExit = Controls::Button(client, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
                                Rect(7560, 6905, 1005, 345));
@@ -99,6 +103,10 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
 
     setTabOrder(RTB, cmdExit);
     setTabOrder(cmdExit, cmdBack);
+    setTabOrder(cmdBack, Label14);
+    setTabOrder(Label14, lblCobrand);
+    setTabOrder(lblCobrand, lblFullBrand);
+    Controls::KeepControlsApart(this);
 }
 
 void frmMayanTarotResult::buildMenus() {
@@ -122,7 +130,13 @@ void frmMayanTarotResult::connectHandlers() {
 }
 
 void frmMayanTarotResult::SetPicture(int box, int number) {
-    imgMayanTarot.at(static_cast<std::size_t>(box))->setPixmap(IMG.Picture(number));
+    QLabel* picture = imgMayanTarot.at(static_cast<std::size_t>(box));
+    picture->setPixmap(IMG.Picture(number));
+    // Named for those who cannot see it: "Guide: Blue Eagle (Men/Eagle)".
+    const auto glyph = static_cast<Glyph>(number - 1);
+    picture->setAccessibleName(QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(box)) + ": " +
+                                                      modMayanTarot::GlyphName(glyph) + " (" +
+                                                      modMayanTarot::SignLabel(glyph) + ")"));
 }
 
 void frmMayanTarotResult::Back() {
@@ -133,9 +147,12 @@ void frmMayanTarotResult::Exit() { close(); }
 
 void frmMayanTarotResult::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The reading opens at its title; the insertion point stays at its end.
+    // The reading opens at its title, with the keyboard and the insertion
+    // point there too, so that a screen reader reads it from the start.
     // Later showings (a restore after minimizing) keep the user's place.
     if (shownBefore_) return;
     shownBefore_ = true;
+    RTB->moveCursor(QTextCursor::Start);
     RTB->verticalScrollBar()->setValue(0);
+    RTB->setFocus();
 }
