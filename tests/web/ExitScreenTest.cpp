@@ -5,6 +5,7 @@
 #include "web/modTellAFriend.h"
 #include "windows/Controls.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -189,6 +190,7 @@ TEST_F(ExitScreen, ABlankInAnEmailBoxIsRefusedAndTheFocusStays) {
         shown.clear();
         // A blank first thing in a box that has just been emptied.
         box->setFocus();
+        Settle();
         ASSERT_EQ(box->text(), QString());
         QString whileAsked = QStringLiteral("(no box came up)");
         WhenModal([&](QWidget* modal) {
@@ -217,6 +219,7 @@ TEST_F(ExitScreen, APopupMenuLeavesTheBoxAsItIs) {
     screen.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     screen.txtFriendName->setFocus();
+    Settle();
     ASSERT_EQ(screen.txtFriendName->text(), QString());
     // The box's own menu opens and stays open while the user looks at it.
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), screen.txtFriendName->mapToGlobal(QPoint(5, 5)));
@@ -231,14 +234,19 @@ TEST_F(ExitScreen, APopupMenuLeavesTheBoxAsItIs) {
 
 TEST_F(ExitScreen, PlaceholdersLeaveOnFocusAndComeBackWhenLeftEmpty) {
     frmNagScreen2& screen = Screen();
-    screen.txtName->setFocus();
+    // Emptied once the event loop has announced the focus.
+    const auto focus = [](QWidget* box) {
+        box->setFocus();
+        Settle();
+    };
+    focus(screen.txtName);
     EXPECT_EQ(screen.txtName->text(), QString());
     QTest::keyClicks(screen.txtName, QStringLiteral("   "));
-    screen.txtEmail->setFocus();
+    focus(screen.txtEmail);
     EXPECT_EQ(screen.txtName->text(), QStringLiteral("Your Name"));
     EXPECT_EQ(screen.txtEmail->text(), QString());
     QTest::keyClicks(screen.txtEmail, QStringLiteral("x@y.z"));
-    screen.txtFriendName->setFocus();
+    focus(screen.txtFriendName);
     EXPECT_EQ(screen.txtEmail->text(), QStringLiteral("x@y.z"));
 
     // The message box's first text ends in a line break, so focus keeps it;
@@ -260,6 +268,12 @@ TEST_F(ExitScreen, TheCheckBoxNeverStaysTickedAndOpensTheHomePageOncePerTick) {
     QTest::keyClick(screen.Check1, Qt::Key_Space);
     EXPECT_FALSE(screen.Check1->isChecked());
     EXPECT_EQ(opened.size(), 2u);
+    // A screen reader's "toggle" is a tick too.
+    QAccessible::queryAccessibleInterface(screen.Check1)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(screen.Check1->isChecked());
+    EXPECT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened.back(), QStringLiteral(KV_PAGE_ADDRESS("home-page")));
     QTest::mouseClick(screen.lblGoToHome, Qt::LeftButton);
     EXPECT_EQ(opened.back(), QStringLiteral(KV_PAGE_ADDRESS("tessivane")));
 }

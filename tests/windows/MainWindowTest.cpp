@@ -69,8 +69,10 @@ TEST_F(MainWindow, EnterInTheNameBoxStartsNothingAndTabGoesToTheButton) {
     EXPECT_EQ(Forms::Loaded<frmMayanTarotResult>(), nullptr);
     EXPECT_FALSE(window.cmdNext->isDefault());
 
-    const std::vector<QWidget*> order{window.txtName, window.cmdNext, window.cmdOpen, window.txtQuestion,
-                                      window.txtName};
+    // Then the clickable captions, the sponsor caption behind the other
+    // passed over.
+    const std::vector<QWidget*> order{window.txtName, window.cmdNext,  window.cmdOpen, window.txtQuestion,
+                                      window.Label61, window.lblCobrand, window.txtName};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         order[i]->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
