@@ -194,3 +194,70 @@ TEST(Acceptance, AWholeRunAndAStartFifteenDaysLater) {
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0);
 }
+
+TEST(Acceptance, AWholeRunByKeyboardAlone) {
+    ProgramHome home;
+    RealProgram program(home);
+    Walk walk(home, program);
+    QStringList expected;
+    // Each step's keys, then the page it must have opened.
+    const auto opens = [&](const QString& window, const QStringList& keys, const char* page) {
+        Keys(window, keys);
+        expected << QString::fromLatin1(page);
+        EXPECT_EQ(walk.Pages(static_cast<int>(expected.size())), expected) << qPrintable(keys.join(QLatin1Char(' ')));
+    };
+
+    // A reading; the keyboard starts in the reading, then reaches the
+    // buttons and the two captions.
+    const QString result = walk.Reading(QStringLiteral("Ana"));
+    ASSERT_FALSE(result.isEmpty());
+    opens(result, {QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Return")},
+          KV_PAGE_ADDRESS("home-page"));
+    opens(result, {QStringLiteral("Tab"), QStringLiteral("space")}, KV_PAGE_ADDRESS("co-brand"));
+    opens(result, {QStringLiteral("alt+h"), QStringLiteral("o")}, KV_PAGE_ADDRESS("help-web-page"));
+    opens(result, {QStringLiteral("alt+h"), QStringLiteral("v")}, KV_PAGE_ADDRESS("home-page"));
+    opens(result, {QStringLiteral("alt+h"), QStringLiteral("u")}, KV_PAGE_ADDRESS("download-web-page"));
+    opens(result, {QStringLiteral("alt+d")}, KV_PAGE_ADDRESS("donate"));
+
+    // The about window: OK first, then its two links.
+    Keys(result, {QStringLiteral("alt+h"), QStringLiteral("a")});
+    const QString about = program.WaitForWindowOfWidth(kWindowTitle, kAboutWidth);
+    ASSERT_FALSE(about.isEmpty());
+    opens(about, {QStringLiteral("Tab"), QStringLiteral("Return")}, KV_PAGE_ADDRESS("home-page"));
+    opens(about, {QStringLiteral("Tab"), QStringLiteral("space")}, KV_PAGE_ADDRESS("fully-branded"));
+    Keys(about, {QStringLiteral("Escape")});
+
+    // Back: the main window's own entry and captions, after its controls.
+    Keys(result, {QStringLiteral("alt+b")});
+    const QString main = walk.Main();
+    ASSERT_FALSE(main.isEmpty());
+    opens(main, {QStringLiteral("alt+h"), QStringLiteral("c")}, KV_PAGE_ADDRESS("download-web-page"));
+    opens(main, {QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"),
+                 QStringLiteral("Return")},
+          KV_PAGE_ADDRESS("home-page"));
+    opens(main, {QStringLiteral("Tab"), QStringLiteral("Return")}, KV_PAGE_ADDRESS("co-brand"));
+
+    // The exit screen: the check box, the form, the Tessivane caption, Exit.
+    Keys(main, {QStringLiteral("alt+f"), QStringLiteral("x")});
+    const QString exitScreen = program.WaitForWindowOfWidth(kWindowTitle, kExitScreenWidth);
+    ASSERT_FALSE(exitScreen.isEmpty());
+    opens(exitScreen, {QStringLiteral("Tab"), QStringLiteral("space")}, KV_PAGE_ADDRESS("home-page"));
+    for (const QString& text : {QStringLiteral("Ana"), QStringLiteral("ana@example.org"), QStringLiteral("Ben"),
+                                QStringLiteral("ben@example.org")}) {
+        Keys(exitScreen, {QStringLiteral("Tab")});
+        Type(text);
+    }
+    Keys(exitScreen, {QStringLiteral("alt+n")});
+    const QStringList withReferral = walk.Pages(static_cast<int>(expected.size()) + 1);
+    ASSERT_EQ(withReferral.size(), expected.size() + 1);
+    EXPECT_EQ(Value(withReferral.last(), "taf1"), QStringLiteral("Ana"));
+    EXPECT_EQ(Value(withReferral.last(), "taf5"), QStringLiteral("ben@example.org"));
+    expected << withReferral.last();
+    // The keyboard stayed in the last box: the button, the message, then
+    // the caption.
+    opens(exitScreen, {QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Return")},
+          KV_PAGE_ADDRESS("tessivane"));
+    Keys(exitScreen, {QStringLiteral("alt+x")});
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0);
+}
