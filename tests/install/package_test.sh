@@ -107,6 +107,20 @@ while [ -s "$work/queue" ]; do
     awk -v p="$package" '$1 == p { print $2 }' "$work/provides" >> "$work/queue"
 done
 
+# Qt loads whatever plugins the machine has (an SVG reader, a theme); the
+# program is to manage with those its dependencies bring. A qt.conf beside
+# the installed program points Qt at a folder of just those.
+plugins=$(dirname "$(dirname "$(dpkg -L libqt6gui6 | grep '/plugins/platforms/libqxcb\.so$')")")
+dpkg -S "$plugins/*/*.so" 2>/dev/null | while IFS= read -r line; do
+    package=${line%%:*}
+    file=${line#*: }
+    if grep -qx "$package" "$work/brought"; then
+        mkdir -p "$work/plugins/$(basename "$(dirname "$file")")"
+        ln -s "$file" "$work/plugins/$(basename "$(dirname "$file")")/"
+    fi
+done
+printf '[Paths]\nPlugins = %s\n' "$work/plugins" > "$(dirname "$entry_command")/qt.conf"
+
 # The installed program, started as the desktop starts it: the entry's Exec
 # line, on the X display, with folders of its own. A reading makes it read
 # the glyph pictures (JPEG) as well as its icon and pointers (ICO).
@@ -122,7 +136,7 @@ xdotool key alt+g
 loaded() { awk '$6 ~ /\.so/ { print $6 }' "/proc/$pid/maps" | sort -u; }
 for plugin in platforms/libqxcb.so imageformats/libqjpeg.so imageformats/libqico.so; do
     tries=0
-    until loaded | grep -q "/plugins/$plugin\$"; do
+    until loaded | grep -q "/$plugin\$"; do
         tries=$((tries + 1))
         [ $tries -le 100 ] || fail "the installed program never loaded $plugin"
         sleep 0.1
