@@ -10,14 +10,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include <cmath>
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
-    InstallAccessibility();
-    // A tab stop, as links are; a click does not take the keyboard away.
-    setFocusPolicy(Qt::TabFocus);
-}
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { InstallAccessibility(); }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
@@ -123,12 +120,14 @@ QColor BackgroundBehind(const QWidget* control) {
 }
 
 void KeepApartFrom(QWidget* control, const QColor& background) {
-    // Boxes show their Base colour, buttons their Button colour; 3 to 1 is
-    // what a control's edge needs to be made out.
+    // Boxes show their Base colour, buttons their Button colour. 3 to 1 is
+    // what a control's edge needs to be made out, or as much as the light
+    // theme the windows were drawn for gives it.
     const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
     const QPalette::ColorRole face = button ? QPalette::Button : QPalette::Base;
     const QPalette::ColorRole text = button ? QPalette::ButtonText : QPalette::Text;
-    if (Contrast(control->palette().color(face), background) >= 3.0) return;
+    const QColor lightFace = control->style()->standardPalette().color(face);
+    if (Contrast(control->palette().color(face), background) >= std::min(3.0, Contrast(lightFace, background))) return;
     QPalette palette = control->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, face, QColor(255, 255, 255));
@@ -190,8 +189,10 @@ void style(QLabel* label, const QString& name, const QString& caption, const QRe
            const Look& look) {
     const QString shown = ShownCaption(caption);
     Name(label, name, shown);
-    label->setText(shown);
+    // Plain text from the start: a text that could be taken for rich text
+    // would otherwise get a document of its own, laid out at once.
     label->setTextFormat(Qt::PlainText);
+    label->setText(shown);
     label->setGeometry(rect);
     label->setFont(Resources::Font(look.font));
     label->setAlignment(look.align | Qt::AlignTop);
@@ -219,6 +220,11 @@ ClickLabel* LinkLabel(QWidget* parent, const QString& name, const QString& capti
     auto* label = new ClickLabel(parent);
     style(label, name, caption, rect, look);
     if (pointer) label->setCursor(*pointer);
+    // A tab stop, as links are; a click does not take the keyboard away.
+    // Given after the caption: a label that may take the keyboard when its
+    // text is set gets a text document of its own at once, which would
+    // slow every window down; now only one the keyboard reaches does.
+    label->setFocusPolicy(Qt::TabFocus);
     return label;
 }
 

@@ -18,6 +18,7 @@ class QWidget;
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
+    // Becomes a tab stop once its caption is set (LinkLabel does both).
     explicit ClickLabel(QWidget* parent);
 
     // What a click does.
@@ -80,9 +81,9 @@ QColor ReadableOn(const QColor& background, const QColor& preferred);
 // one its parents fill.
 QColor BackgroundBehind(const QWidget* control);
 // A text box or button on a background the program fixes: should the
-// theme's colour for its face hardly stand apart from that background (a
-// dark theme's box on the navy frame), it takes black text on white, the
-// light theme's pair.
+// theme's colour for its face stand apart from that background less than
+// the light theme's does, and less than 3 to 1 (a dark theme's box on the
+// navy frame), it takes black text on white, the light theme's pair.
 void KeepApartFrom(QWidget* control, const QColor& background);
 // The same for every text box and button of a window.
 void KeepControlsApart(QWidget* window);
@@ -105,5 +106,6 @@ void SetClientSizeCentred(QWidget* window, const QSize& client);
 
 // Title-bar boxes: the close box always, the minimize box when asked for.
 void SetTitleBarBoxes(QWidget* window, bool minimizeBox);
+
 
 }  // namespace Controls

@@ -69,6 +69,16 @@ QPixmap GlyphPicture(int number) {
     return picture;
 }
 
+QPixmap GlyphPicture(int number, const QSize& size) {
+    const QPixmap& picture = GlyphPicture(number);
+    static std::array<QPixmap, GlyphCount> scaled;
+    QPixmap& fitted = scaled[static_cast<std::size_t>(number - 1)];
+    if (fitted.size() != size && !picture.isNull()) {
+        fitted = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return fitted;
+}
+
 QString Text(const QString& name) {
     QFile file(QStringLiteral(":/text/") + name + QStringLiteral(".txt"));
     if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("missing text " + name.toStdString());

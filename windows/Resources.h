@@ -28,6 +28,9 @@ QCursor ShadedHand();
 // number. A picture that cannot be decoded (the system lacks Qt's JPEG
 // reader) comes back empty: its box stays blank, the window still opens.
 QPixmap GlyphPicture(int number);
+// The same picture scaled (smoothly) to a box of `size` device pixels, once
+// for the run: every reading's window shows the same five sizes again.
+QPixmap GlyphPicture(int number, const QSize& size);
 
 // Publisher's texts kept as content (assets/text/<name>.txt).
 QString Text(const QString& name);

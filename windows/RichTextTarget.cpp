@@ -5,6 +5,10 @@
 RichTextTarget::RichTextTarget(QTextDocument& document)
     : document_(document), cursor_(&document) {}
 
+RichTextTarget::~RichTextTarget() {
+    if (editing_) cursor_.endEditBlock();
+}
+
 QString RichTextTarget::toDocumentText(std::string_view text) {
     QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -13,9 +17,12 @@ QString RichTextTarget::toDocumentText(std::string_view text) {
 }
 
 void RichTextTarget::setWholeText(std::string_view text) {
+    if (editing_) cursor_.endEditBlock();
     document_.setPlainText(toDocumentText(text));
     cursor_ = QTextCursor(&document_);
     format_ = cursor_.charFormat();
+    cursor_.beginEditBlock();
+    editing_ = true;
 }
 
 void RichTextTarget::setEmphasis(bool on) {

@@ -14,6 +14,11 @@ class QTextDocument;
 class RichTextTarget : public modMayanTarot::ReadingTarget {
 public:
     explicit RichTextTarget(QTextDocument& document);
+    // Ends the edit that setWholeText began: the document's layout hears
+    // of the whole reading once, not of every run.
+    ~RichTextTarget() override;
+    RichTextTarget(const RichTextTarget&) = delete;
+    RichTextTarget& operator=(const RichTextTarget&) = delete;
 
     void load() override {}
     void setWholeText(std::string_view text) override;
@@ -35,4 +40,5 @@ private:
     QTextCursor cursor_;
     QTextCharFormat format_;
     std::array<int, 5> pictures_{};
+    bool editing_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -20,6 +21,34 @@
 using namespace Resources;
 using Controls::Look;
 using Twips::Rect;
+
+namespace {
+
+// A picture box whose picture is stretched to it. QLabel would scale the
+// picture afresh for every new window, which the first sight of each
+// reading would wait for; the scaled pictures are kept for the run instead.
+class GlyphBox final : public QLabel {
+public:
+    explicit GlyphBox(QWidget* parent) : QLabel(parent) { setScaledContents(true); }
+
+    void SetGlyphPicture(const PictureList& pictures, int number) {
+        setPixmap(pictures.Picture(number));
+        number_ = number;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (number_ == 0) return;
+        const QRect box = contentsRect();
+        const QPixmap picture = GlyphPicture(number_, box.size() * devicePixelRatio());
+        if (!picture.isNull()) QPainter(this).drawPixmap(box, picture);
+    }
+
+private:
+    int number_ = 0;
+};
+
+}  // namespace
 
 PictureList::PictureList() {
     for (int number = 1; number <= Count(); ++number) {
@@ -70,10 +99,9 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     for (std::size_t k = 0; k < places.size(); ++k) {
         const Place& place = places[k];
         const QString caption = QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(k)));
-        auto* box = new QLabel(client);
+        auto* box = new GlyphBox(client);
         box->setObjectName(QStringLiteral("imgMayanTarot(%1)").arg(k));
         box->setGeometry(Rect(place.left, place.top, 1395, 1800));
-        box->setScaledContents(true);  // the picture is stretched to the box
         imgMayanTarot[k] = box;
         SetPicture(static_cast<int>(k), 1);
         // The system's text colour, unless a theme makes it hard to read on
@@ -92,6 +120,11 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     RTB->setAcceptRichText(true);
     RTB->setFont(Font({}));
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Every reading is longer than the box: with its scroll bar there from
+    // the start, the box lays the reading out once for its width, not again
+    // each time the bar comes or goes.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RTB->setUndoRedoEnabled(false);
     Controls::MarkFocusAround(RTB);
 
     cmdExit = Controls::Button(client, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
@@ -131,7 +164,7 @@ void frmMayanTarotResult::connectHandlers() {
 
 void frmMayanTarotResult::SetPicture(int box, int number) {
     QLabel* picture = imgMayanTarot.at(static_cast<std::size_t>(box));
-    picture->setPixmap(IMG.Picture(number));
+    static_cast<GlyphBox*>(picture)->SetGlyphPicture(IMG, number);
     // Named for those who cannot see it: "Guide: Blue Eagle (Men/Eagle)".
     const auto glyph = static_cast<Glyph>(number - 1);
     picture->setAccessibleName(QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(box)) + ": " +
@@ -145,6 +178,14 @@ void frmMayanTarotResult::Back() {
 
 void frmMayanTarotResult::Exit() { close(); }
 
+void frmMayanTarotResult::setVisible(bool visible) {
+    // The insertion point goes to the title before the box is shown: shown
+    // with it at the end, the box would lay the whole reading out at once to
+    // scroll there, and only then show the window.
+    if (visible && !shownBefore_) RTB->moveCursor(QTextCursor::Start);
+    WorkingWindow::setVisible(visible);
+}
+
 void frmMayanTarotResult::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The reading opens at its title, with the keyboard and the insertion
@@ -152,7 +193,6 @@ void frmMayanTarotResult::showEvent(QShowEvent* event) {
     // Later showings (a restore after minimizing) keep the user's place.
     if (shownBefore_) return;
     shownBefore_ = true;
-    RTB->moveCursor(QTextCursor::Start);
     RTB->verticalScrollBar()->setValue(0);
     RTB->setFocus();
 }

@@ -41,6 +41,8 @@ public:
     // Puts picture `number` of IMG into picture box `box`.
     void SetPicture(int box, int number);
 
+    void setVisible(bool visible) override;
+
     ClickLabel* Label14;
     std::array<QLabel*, 5> imgMayanTarot;
     std::array<QLabel*, 5> lblImageName;
