@@ -85,3 +85,61 @@ TEST_F(WindowManager, WindowsOpenWithTheirFrameCentredOnTheScreen) {
     const QPoint resultOff = OffCentre(result);
     EXPECT_LE(resultOff.manhattanLength(), 1) << "result window off by " << resultOff.x() << ", " << resultOff.y();
 }
+
+namespace {
+
+// The title-bar boxes a window asks the window manager for, in its Motif
+// hints (which openbox draws by; its menus offer every action regardless).
+QStringList Boxes(const QString& window) {
+    const QString hints = RunTool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_MOTIF_WM_HINTS")});
+    const QRegularExpressionMatch fields =
+        QRegularExpression(QStringLiteral("= (0x[0-9a-f]+), (0x[0-9a-f]+), (0x[0-9a-f]+)")).match(hints);
+    if (!fields.hasMatch()) return {QStringLiteral("(no hints)")};
+    const uint flags = fields.captured(1).toUInt(nullptr, 16);
+    const uint functions = (flags & 1) ? fields.captured(2).toUInt(nullptr, 16) : 1;
+    const uint decorations = (flags & 2) ? fields.captured(3).toUInt(nullptr, 16) : 1;
+    const bool allFunctions = functions & 1;
+    const bool allDecorations = decorations & 1;
+    QStringList boxes;
+    if (allFunctions || (functions & 32)) boxes << QStringLiteral("close");
+    if (allDecorations || (decorations & 32)) boxes << QStringLiteral("minimize");
+    if (allDecorations || (decorations & 64)) boxes << QStringLiteral("maximize");
+    return boxes;
+}
+
+}  // namespace
+
+TEST_F(WindowManager, EachWindowAsksForItsOwnTitleBarBoxesOnly) {
+    ProgramHome home;
+    RealProgram program(home);
+    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    ASSERT_FALSE(main.isEmpty());
+    const QStringList closeOnly{QStringLiteral("close")};
+    EXPECT_EQ(Boxes(main), closeOnly) << "main window";
+
+    Keys(main, {QStringLiteral("alt+g")});  // no name: the message
+    const QString message = program.WaitForWindow(kMessageTitle);
+    ASSERT_FALSE(message.isEmpty());
+    EXPECT_EQ(Boxes(message), closeOnly) << "message box";
+    Keys(message, {QStringLiteral("Return")});
+
+    Keys(main, {QStringLiteral("alt+h"), QStringLiteral("a")});
+    const QString about = program.WaitForWindowOfWidth(kWindowTitle, 471);
+    ASSERT_FALSE(about.isEmpty());
+    EXPECT_EQ(Boxes(about), closeOnly) << "about window";
+    Keys(about, {QStringLiteral("Escape")});
+
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    Keys(main, {QStringLiteral("alt+g")});
+    const QString result = program.WaitForWindowOfWidth(kWindowTitle, kResultWidth);
+    ASSERT_FALSE(result.isEmpty());
+    EXPECT_EQ(Boxes(result), (QStringList{QStringLiteral("close"), QStringLiteral("minimize")})) << "result window";
+
+    Keys(result, {QStringLiteral("alt+x")});
+    const QString exitScreen = program.WaitForWindowOfWidth(kWindowTitle, 741);
+    ASSERT_FALSE(exitScreen.isEmpty());
+    EXPECT_EQ(Boxes(exitScreen), closeOnly) << "exit screen";
+    Keys(exitScreen, {QStringLiteral("alt+x")});
+    ASSERT_TRUE(program.WaitForExit());
+}
