@@ -9,41 +9,42 @@
 
 namespace {
 
+// A window of the program's title and this size, gone once closed.
+QMainWindow* window(const char* name, int width, int height) {
+    auto* window = new QMainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(QStringLiteral("KV Yaxkelen v1.20"));
+    window->resize(width, height);
+    return window;
+}
+
+// A button of `from` that shows the other window and closes `from`.
+void handOver(QMainWindow* from, const char* name, const QString& caption, const QRect& place, void (*show)()) {
+    auto* button = new QPushButton(caption, from);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    QObject::connect(button, &QPushButton::clicked, from, [from, show] {
+        show();
+        from->close();
+    });
+}
+
 void showMain();
 
 void showResult() {
-    auto* window = new QMainWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setObjectName(QStringLiteral("frmMayanTarotResult"));
-    window->setWindowTitle(QStringLiteral("KV Yaxkelen v1.20"));
-    auto* back = new QPushButton(QStringLiteral("&Back"), window);
-    back->setObjectName(QStringLiteral("cmdBack"));
-    back->setGeometry(575, 460, 67, 23);
-    QObject::connect(back, &QPushButton::clicked, window, [window] {
-        showMain();
-        window->close();
-    });
-    window->resize(653, 520);
-    window->show();
+    QMainWindow* result = window("frmMayanTarotResult", 653, 520);
+    handOver(result, "cmdBack", QStringLiteral("&Back"), QRect(575, 460, 67, 23), showMain);
+    result->show();
 }
 
 void showMain() {
-    auto* window = new QMainWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setObjectName(QStringLiteral("frmMain"));
-    window->setWindowTitle(QStringLiteral("KV Yaxkelen v1.20"));
-    auto* name = new QLineEdit(window);
+    QMainWindow* main = window("frmMain", 480, 332);
+    auto* name = new QLineEdit(main);
     name->setObjectName(QStringLiteral("txtName"));
     name->setGeometry(185, 111, 225, 23);
-    auto* next = new QPushButton(QStringLiteral("&Get My Yaxkelen Reading"), window);
-    next->setObjectName(QStringLiteral("cmdNext"));
-    next->setGeometry(73, 239, 337, 23);
-    QObject::connect(next, &QPushButton::clicked, window, [window] {
-        showResult();
-        window->close();
-    });
-    window->resize(480, 332);
-    window->show();
+    handOver(main, "cmdNext", QStringLiteral("&Get My Yaxkelen Reading"), QRect(73, 239, 337, 23), showResult);
+    main->show();
 }
 
 }  // namespace
