@@ -16,11 +16,11 @@ MAKEFLAGS += --no-print-directory
 
 # What building and running the program needs; the tests, benchmarks and
 # package check need the rest.
-RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-dejavu-core libxcursor1
+RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core libxcursor1
 TEST_PACKAGES := $(RUN_PACKAGES) \
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev \
     xvfb xauth xdotool x11-utils openbox faketime \
-    clang libclang-rt-14-dev dpkg-dev file desktop-file-utils lintian appstream
+    clang libclang-rt-14-dev file desktop-file-utils lintian appstream
 
 CMAKE_FLAGS ?=
 

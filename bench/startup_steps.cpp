@@ -6,10 +6,12 @@
 // and has finished what it does right after.
 #include "bench/MonotonicClock.h"
 #include "engine/Random.h"
+#include "startup/Preload.h"
 #include "startup/Startup.h"
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
 #include "web/UpdateReminder.h"
+#include "windows/Controls.h"
 #include "windows/Forms.h"
 #include "windows/Resources.h"
 #include "windows/frmMain.h"
@@ -53,12 +55,14 @@ protected:
 int main(int argc, char* argv[]) {
     mark("loaded");
     SilenceDiagnostics();
+    const FontsAhead fonts;
     ProgramName name(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(name.argc, name.argv.data());
+    const PicturesAhead pictures;
     mark("application");
     TuneProcessMemory();
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(Controls::ProgramStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     mark("style");

@@ -1,10 +1,13 @@
 // KV Yaxkelen: a Mayan day-sign reading.
+#include "startup/Preload.h"
 #include "startup/Startup.h"
+#include "windows/Controls.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     SilenceDiagnostics();
+    const FontsAhead fonts;
     // The program takes no command line: Qt gets the program's name alone,
     // so "-platform", "-reverse", "-stylesheet" and the like change nothing.
     ProgramName name(argc, argv);
@@ -13,8 +16,9 @@ int main(int argc, char* argv[]) {
     // message round trip before the window is built.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(name.argc, name.argv.data());
+    const PicturesAhead pictures;
     TuneProcessMemory();
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(Controls::ProgramStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
     // The run ends only through QuitApplication, never because the last
     // window went (the exit screen is a tool window).

@@ -259,6 +259,7 @@ QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, c
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 
@@ -322,6 +323,29 @@ void SetClientSizeCentred(QWidget* window, const QSize& client) {
     window->move(centredFrame(window, size.grownBy(frame)));
     window->installEventFilter(new FrameCentring(window));
 }
+
+namespace {
+
+class Style final : public QProxyStyle {
+public:
+    Style() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+        if (icon != SP_ToolBarHorizontalExtensionButton) return QProxyStyle::standardIcon(icon, option, widget);
+        // Two chevrons pointing on, as Qt's own picture shows.
+        QPixmap chevron(16, 16);
+        chevron.fill(Qt::transparent);
+        QPainter painter(&chevron);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QApplication::palette().color(QPalette::ButtonText), 1.5));
+        for (const int x : {4, 9}) painter.drawPolyline(QPolygonF({QPointF(x, 4), QPointF(x + 4, 8), QPointF(x, 12)}));
+        return QIcon(chevron);
+    }
+};
+
+}  // namespace
+
+QStyle* ProgramStyle() { return new Style; }
 
 void SetTitleBarBoxes(QWidget* window, bool minimizeBox) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

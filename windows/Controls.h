@@ -11,6 +11,7 @@
 
 class QGroupBox;
 class QPushButton;
+class QStyle;
 class QWidget;
 
 // A caption that acts like a link: a click, or Enter or Space once Tab has
@@ -106,6 +107,11 @@ void SetClientSizeCentred(QWidget* window, const QSize& client);
 
 // Title-bar boxes: the close box always, the minimize box when asked for.
 void SetTitleBarBoxes(QWidget* window, bool minimizeBox);
+
+// The program's style: Fusion, with the menu bar's overflow button drawn
+// rather than read from a picture file, which would have Qt load every image
+// reader while the first window is still being built.
+QStyle* ProgramStyle();
 
 
 }  // namespace Controls

@@ -57,15 +57,21 @@ QCursor ShadedHand() {
     return cursor;
 }
 
+namespace {
+
+QString glyphFile(int number) {
+    return QStringLiteral(":/glyphs/") +
+           QString::fromStdString(modMayanTarot::PictureName(static_cast<Glyph>(number - 1)));
+}
+
+}  // namespace
+
 QPixmap GlyphPicture(int number) {
     if (number < 1 || number > GlyphCount) throw std::out_of_range("no glyph picture " + std::to_string(number));
     // Decoded once for the whole run: every result window shows them again.
     static std::array<QPixmap, GlyphCount> pictures;
     QPixmap& picture = pictures[static_cast<std::size_t>(number - 1)];
-    if (picture.isNull()) {
-        const auto& name = modMayanTarot::PictureName(static_cast<Glyph>(number - 1));
-        picture = QPixmap(QStringLiteral(":/glyphs/") + QString::fromStdString(name));
-    }
+    if (picture.isNull()) picture = QPixmap(glyphFile(number));
     return picture;
 }
 
@@ -91,6 +97,10 @@ QString SiteHost() { return QUrl(SiteBase()).host(); }
 
 QFont Font(const FontStyle& style) {
     QFont font(QString::fromLatin1(style.face));
+    // Latin text is set without a shaping engine: it only adds kerning, at
+    // half the cost of laying a reading out. Scripts that need shaping
+    // (Arabic, Indic names typed into a box) still get it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(style.points);
     font.setBold(style.bold);
     font.setUnderline(style.underline);
