@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,6 +28,10 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event) {
+    if (!drawing_ && !hasFocus()) {
+        QPainter(this).drawPixmap(0, 0, drawn());
+        return;
+    }
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     // A dotted frame around the caption, in whichever of its own colour,
@@ -36,6 +41,31 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
     pen.setStyle(Qt::DotLine);
     painter.setPen(pen);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+QPixmap ClickLabel::drawn() {
+    const qreal ratio = devicePixelRatio();
+    const QString key = text() + QLatin1Char('\n') + font().key() + QLatin1Char('\n') +
+                        palette().color(QPalette::WindowText).name(QColor::HexArgb) +
+                        palette().color(QPalette::Window).name(QColor::HexArgb) +
+                        QStringLiteral("%1x%2@%3/%4/%5")
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio)
+                            .arg(int(alignment()))
+                            .arg(isEnabled());
+    static QHash<QString, QPixmap> drawnCaptions;
+    if (const auto found = drawnCaptions.constFind(key); found != drawnCaptions.constEnd()) return *found;
+    QPixmap picture(size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    drawing_ = true;
+    render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+    drawing_ = false;
+    // A handful of captions at most, unless themes or scales keep changing.
+    if (drawnCaptions.size() > 32) drawnCaptions.clear();
+    drawnCaptions.insert(key, picture);
+    return picture;
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

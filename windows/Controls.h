@@ -35,7 +35,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The caption as drawn, kept for the run: every working window shows the
+    // same captions again, and setting their wrapped text is much of a
+    // window's first frame.
+    QPixmap drawn();
+
     bool pressed_ = false;
+    bool drawing_ = false;
 };
 
 namespace Controls {
