@@ -49,14 +49,20 @@ protected:
     WindowManager() {
         manager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
         EXPECT_TRUE(manager_.waitForStarted(10000));
-        // Up once it names itself on the root window.
+        // Up once the window it names on the root window exists: one that
+        // ran before (an earlier test's) leaves the name of a window gone.
+        const auto up = [] {
+            const QString named =
+                RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            const QString window = named.section(QLatin1Char('#'), 1).trimmed();
+            return !window.isEmpty() &&
+                   RunTool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_NAME")})
+                       .contains(QStringLiteral("Openbox"));
+        };
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 10000 &&
-               !RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                    .contains(QStringLiteral("window id"))) {
-            QThread::msleep(50);
-        }
+        while (clock.elapsed() < 10000 && !up()) QThread::msleep(50);
+        EXPECT_TRUE(up()) << "openbox did not come up";
     }
     ~WindowManager() override {
         manager_.terminate();
