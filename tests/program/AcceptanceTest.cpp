@@ -175,7 +175,8 @@ TEST(Acceptance, AWholeRunAndAStartFifteenDaysLater) {
     later.insert(QStringLiteral("FAKETIME"), QStringLiteral("+15d"));
     later.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     // The sanitizer runtime would insist on being loaded first.
-    later.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+    later.insert(QStringLiteral("ASAN_OPTIONS"),
+                 later.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
     RealProgram program(later);
     const QString question = program.WaitForWindow(kMessageTitle);
     ASSERT_FALSE(question.isEmpty()) << "no update question";

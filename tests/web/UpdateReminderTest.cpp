@@ -6,39 +6,14 @@
 #include "web/Settings.h"
 #include "web/UpdateReminder.h"
 
-#include <cstdlib>
-#include <ctime>
-#include <optional>
-#include <string>
+#include <QCoreApplication>
+#include <QProcess>
 
 using namespace modHelp;
 
 namespace {
 
 const QDateTime kToday(QDate(2026, 12, 8), QTime(0, 1));
-
-// The local time zone, for as long as the object lives.
-class ScopedZone {
-public:
-    explicit ScopedZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) previous_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ScopedZone() {
-        if (previous_) {
-            setenv("TZ", previous_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
-    ScopedZone(const ScopedZone&) = delete;
-    ScopedZone& operator=(const ScopedZone&) = delete;
-
-private:
-    std::optional<std::string> previous_;
-};
 
 class Reminder : public WindowTest {
 protected:
@@ -160,8 +135,25 @@ TEST_F(Reminder, ADamagedValueKeepsItQuietAndUntouched) {
 
 TEST_F(Reminder, AStoredTimeThatTheLocalZoneSkipsStillCountsByItsDate) {
     // In New York the clocks went from 2:00 to 3:00 on 8 March 2026, so
-    // 2:30 that night, written under another zone, is no local time.
-    const ScopedZone newYork("America/New_York");
+    // 2:30 that night, written under another zone, is no local time. The
+    // test runs again in a process of its own in that zone: the zone is read
+    // once a process starts, and setting TZ in a running test upsets
+    // LeakSanitizer at exit.
+    const char* const inNewYork = "KV_TEST_IN_NEW_YORK";
+    if (!qEnvironmentVariableIsSet(inNewYork)) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TZ"), QStringLiteral("America/New_York"));
+        env.insert(QString::fromLatin1(inNewYork), QStringLiteral("1"));
+        QProcess again;
+        again.setProcessEnvironment(env);
+        again.setProcessChannelMode(QProcess::MergedChannels);
+        again.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=Reminder.AStoredTimeThatTheLocalZoneSkipsStillCountsByItsDate")});
+        ASSERT_TRUE(again.waitForFinished(60000));
+        EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(again.exitCode(), 0) << again.readAll().toStdString();
+        return;
+    }
     ASSERT_FALSE(QDateTime(QDate(2026, 3, 8), QTime(2, 30)).isValid()) << "the local zone is not New York's";
     WriteSetting(kReminderKey, DateTimeText(QDateTime(QDate(2026, 3, 8), QTime(2, 30), Qt::UTC)));
     now = QDateTime(QDate(2026, 3, 22), QTime(23, 0));
