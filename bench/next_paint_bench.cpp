@@ -5,6 +5,7 @@
 #include "startup/Startup.h"
 #include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
+#include "windows/Controls.h"
 #include "windows/Forms.h"
 #include "windows/frmMain.h"
 #include "windows/frmMayanTarotResult.h"
@@ -50,7 +51,7 @@ protected:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     TuneProcessMemory();  // as the program does
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(Controls::ProgramStyle());
     QApplication::setQuitOnLastWindowClosed(false);
     modHelp::ScopedPageOpener noPages([](const QUrl&) {});
     Random::SeedFromClock();

@@ -55,11 +55,11 @@ protected:
 int main(int argc, char* argv[]) {
     mark("loaded");
     SilenceDiagnostics();
-    const FontsAhead fonts;
+    const Ahead fonts(ScanFonts);
     ProgramName name(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(name.argc, name.argv.data());
-    const PicturesAhead pictures;
+    const Ahead pictures(LoadImageReaders);
     mark("application");
     TuneProcessMemory();
     QApplication::setStyle(Controls::ProgramStyle());

@@ -23,7 +23,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -83,16 +82,16 @@ ProgramName::ProgramName(int count, char* arguments[]) {
 
 namespace {
 
-// What Qt said while it set up the window system: should that fail, the
-// reason is among these lines.
-struct StartLines {
+// The first thing Qt said while it set up the window system: should that
+// fail, it is the reason.
+struct FirstReason {
     std::mutex mutex;
-    std::vector<QString> lines;
+    QString line;
 };
 
-StartLines& startLines() {
-    static StartLines lines;
-    return lines;
+FirstReason& firstReason() {
+    static FirstReason reason;
+    return reason;
 }
 
 // The display the window system was asked for, in words.
@@ -117,9 +116,9 @@ QString displayTried() {
 // mislead.
 [[noreturn]] void cannotStart() {
     {
-        StartLines& said = startLines();
+        FirstReason& said = firstReason();
         const std::lock_guard lock(said.mutex);
-        if (!said.lines.empty()) std::fprintf(stderr, "kvyaxkelen: %s\n", qPrintable(said.lines.front()));
+        if (!said.line.isEmpty()) std::fprintf(stderr, "kvyaxkelen: %s\n", qPrintable(said.line));
     }
     std::fprintf(stderr, "kvyaxkelen: cannot start: %s\n", qPrintable(displayTried()));
     std::fflush(stderr);
@@ -133,9 +132,9 @@ void filterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
         if (type == QtFatalMsg) cannotStart();
         // Qt's "could not load the platform plugin" only repeats the failure.
         if (QLatin1String(context.category ? context.category : "") == QLatin1String("qt.qpa.plugin")) return;
-        StartLines& said = startLines();
+        FirstReason& said = firstReason();
         const std::lock_guard lock(said.mutex);
-        if (said.lines.size() < 8) said.lines.push_back(message.trimmed());
+        if (said.line.isEmpty()) said.line = message.trimmed();
         return;
     }
     // Once running, only a fatal error is reported: its text is Qt's, never

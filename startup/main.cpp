@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
     SilenceDiagnostics();
-    const FontsAhead fonts;
+    const Ahead fonts(ScanFonts);
     // The program takes no command line: Qt gets the program's name alone,
     // so "-platform", "-reverse", "-stylesheet" and the like change nothing.
     ProgramName name(argc, argv);
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     // message round trip before the window is built.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(name.argc, name.argv.data());
-    const PicturesAhead pictures;
+    const Ahead pictures(LoadImageReaders);
     TuneProcessMemory();
     QApplication::setStyle(Controls::ProgramStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));

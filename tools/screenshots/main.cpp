@@ -7,6 +7,7 @@
 #include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
 #include "web/UpdateReminder.h"
+#include "windows/Controls.h"
 #include "windows/Forms.h"
 #include "windows/MessageBox.h"
 #include "windows/frmAbout.h"
@@ -56,7 +57,7 @@ void saveModal(const QString& name, const std::function<void()>& open) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(Controls::ProgramStyle());
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
