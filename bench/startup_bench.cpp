@@ -120,6 +120,13 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < runs + 2; ++i) {
         const Run a = runOnce(program);
         const Run b = runOnce(bare);
+        // A start that never painted (no display, a crash) has no figures.
+        for (const Run* run : {&a, &b}) {
+            if (run->at("painted") <= 0) {
+                std::fprintf(stderr, "a start never painted its window\n");
+                return 1;
+            }
+        }
         if (i < 2) continue;  // warm the file cache
         figures["program_map"].push_back(a.at("exposed"));
         figures["program_paint"].push_back(a.at("painted"));
