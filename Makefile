@@ -19,7 +19,7 @@ MAKEFLAGS += --no-print-directory
 RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core libxcursor1
 TEST_PACKAGES := $(RUN_PACKAGES) \
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev \
-    xvfb xauth xdotool x11-utils openbox faketime \
+    xvfb xauth xdotool x11-utils openbox faketime qt6-wayland \
     clang libclang-rt-14-dev file desktop-file-utils lintian appstream
 
 CMAKE_FLAGS ?=

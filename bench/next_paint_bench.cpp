@@ -5,8 +5,8 @@
 #include "startup/Startup.h"
 #include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
-#include "windows/Controls.h"
-#include "windows/Forms.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Forms.h"
 #include "windows/frmMain.h"
 #include "windows/frmMayanTarotResult.h"
 

@@ -1,8 +1,8 @@
 #include "import/NumerologyImport.h"
 
-#include "windows/CommonDialog.h"
-#include "windows/MessageBox.h"
-#include "windows/SilentStep.h"
+#include "windows/shared/CommonDialog.h"
+#include "windows/shared/MessageBox.h"
+#include "windows/shared/SilentStep.h"
 
 void NumerologyImport(CommonDialog& CD, QWidget* owner, const std::function<void()>& nextSequence) {
     QString path;

@@ -4,23 +4,25 @@
 
 #include <fontconfig/fontconfig.h>
 
-#ifdef __linux__
-#include <pthread.h>
-#include <sched.h>
-#endif
+#include <system_error>
 
-Ahead::Ahead(void (*work)())
-    : thread_([work] {
-#ifdef __linux__
-          // Only spare time: the display server and the main thread, which
-          // talk to each other as Qt starts, keep the cores they want.
-          const sched_param idle{};
-          pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
-#endif
-          work();
-      }) {}
+// The thread runs at the ordinary priority: at the idle one it would hardly
+// run on a busy machine, yet hold the loader locks the first window waits for.
+Ahead::Ahead(Work work, const ThreadMaker& makeThread) {
+    try {
+        thread_ = makeThread(work);
+    } catch (const std::system_error&) {
+        work();
+    }
+}
 
-Ahead::~Ahead() { thread_.join(); }
+Ahead::~Ahead() {
+    if (thread_.joinable()) thread_.join();
+}
+
+Ahead::ThreadMaker Ahead::DefaultThreadMaker() {
+    return [](Work work) { return std::thread(work); };
+}
 
 void ScanFonts() { FcInit(); }
 

@@ -2,16 +2,25 @@
 // Work the first window would otherwise wait for, done on the machine's
 // other core while Qt starts and the window is built.
 
+#include <functional>
 #include <thread>
 
-// Runs one piece of that work on a thread of its own, in spare time only;
-// waits for it when it goes.
+// Runs one piece of that work on a thread of its own and waits for it when
+// it goes. Where no thread can be made (the process may make no more), the
+// work is done in line instead: slower, never fatal.
 class Ahead {
 public:
-    explicit Ahead(void (*work)());
+    using Work = void (*)();
+    // How a thread is made; std::thread's constructor unless a test puts a
+    // failing one in its place.
+    using ThreadMaker = std::function<std::thread(Work)>;
+
+    explicit Ahead(Work work, const ThreadMaker& makeThread = DefaultThreadMaker());
     ~Ahead();
     Ahead(const Ahead&) = delete;
     Ahead& operator=(const Ahead&) = delete;
+
+    static ThreadMaker DefaultThreadMaker();
 
 private:
     std::thread thread_;

@@ -2,13 +2,11 @@
 
 #include "engine/Random.h"
 #include "web/UpdateReminder.h"
-#include "web/frmNagScreen2.h"
-#include "windows/Controls.h"
-#include "windows/Forms.h"
-#include "windows/MessageBox.h"
-#include "windows/SilentStep.h"
+#include "windows/shared/Forms.h"
+#include "windows/shared/MessageBox.h"
+#include "windows/shared/Quit.h"
+#include "windows/shared/SilentStep.h"
 #include "windows/frmMain.h"
-#include "windows/frmMayanTarotResult.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,20 +35,6 @@
 #endif
 
 std::int16_t intCoBrandRandomNumber = 0;
-
-namespace {
-
-bool& quitStarted() {
-    static bool started = false;
-    return started;
-}
-
-ProcessEnder& ender() {
-    static ProcessEnder current = EndEventLoop;
-    return current;
-}
-
-}  // namespace
 
 SingleInstance::SingleInstance(const QString& lockPath) : lock_(std::make_unique<QLockFile>(lockPath)) {
     // A live instance may hold the lock for days: only a dead owner makes
@@ -82,45 +66,76 @@ ProgramName::ProgramName(int count, char* arguments[]) {
 
 namespace {
 
-// The first thing Qt said while it set up the window system: should that
-// fail, it is the reason.
-struct FirstReason {
+// What Qt said while it set up the window system, kept in case that fails:
+// its first specific reason (a display it could not reach), and its first
+// word on the platform plugin, which is the only reason when the plugin
+// itself is missing.
+struct Reasons {
     std::mutex mutex;
-    QString line;
+    QString specific;
+    QString plugin;
 };
 
-FirstReason& firstReason() {
-    static FirstReason reason;
-    return reason;
+Reasons& reasons() {
+    static Reasons kept;
+    return kept;
 }
 
-// The display the window system was asked for, in words.
+QString named(const char* variable) {
+    const QByteArray value = qgetenv(variable);
+    return value.isEmpty() ? QStringLiteral("%1 is not set").arg(QLatin1String(variable))
+                           : QStringLiteral("%1=%2").arg(QLatin1String(variable), QString::fromLocal8Bit(value));
+}
+
+// The window system the program was asked for.
+QString platformTried() {
+    const QString platform =
+        qEnvironmentVariable("QT_QPA_PLATFORM").section(QLatin1Char(';'), 0, 0).section(QLatin1Char(':'), 0, 0);
+    return platform.isEmpty() ? QStringLiteral("xcb") : platform;
+}
+
+// The display that could not be reached, in words.
 QString displayTried() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const auto named = [](const char* variable) {
-        const QByteArray value = qgetenv(variable);
-        return value.isEmpty() ? QStringLiteral("%1 is not set").arg(QLatin1String(variable))
-                               : QStringLiteral("%1=%2").arg(QLatin1String(variable), QString::fromLocal8Bit(value));
-    };
-    if (platform.startsWith("wayland")) {
+    const QString platform = platformTried();
+    if (platform.startsWith(QLatin1String("wayland"))) {
         return QStringLiteral("no Wayland compositor to show its windows on (%1)").arg(named("WAYLAND_DISPLAY"));
     }
-    if (platform.isEmpty() || platform.startsWith("xcb")) {
+    if (platform == QLatin1String("xcb")) {
         return QStringLiteral("no X display to show its windows on (%1)").arg(named("DISPLAY"));
     }
-    return QStringLiteral("the window system \"%1\" could not be started").arg(QString::fromLocal8Bit(platform));
+    return QStringLiteral("the window system \"%1\" could not be started").arg(platform);
+}
+
+// The platform plugin that is not there, in words.
+QString pluginMissing() {
+    const QString platform = platformTried();
+    QString text = QStringLiteral("Qt has no \"%1\" platform plugin here").arg(platform);
+    if (platform.startsWith(QLatin1String("wayland"))) text += QStringLiteral(" (the package qt6-wayland brings it)");
+    return text;
 }
 
 // Says in a line or two why the program cannot start, and ends it as a
 // failed run: Qt's own verdict (abort, with advice to reinstall) would
 // mislead.
 [[noreturn]] void cannotStart() {
+    QString first;
+    QString verdict;
     {
-        FirstReason& said = firstReason();
+        Reasons& said = reasons();
         const std::lock_guard lock(said.mutex);
-        if (!said.line.isEmpty()) std::fprintf(stderr, "kvyaxkelen: %s\n", qPrintable(said.line));
+        if (!said.specific.isEmpty()) {
+            // Qt reached its plugin, which could not reach the display.
+            first = said.specific;
+            verdict = displayTried();
+        } else if (!said.plugin.isEmpty()) {
+            first = said.plugin;
+            verdict = pluginMissing();
+        } else {
+            verdict = displayTried();
+        }
     }
-    std::fprintf(stderr, "kvyaxkelen: cannot start: %s\n", qPrintable(displayTried()));
+    if (!first.isEmpty()) std::fprintf(stderr, "kvyaxkelen: %s\n", qPrintable(first));
+    std::fprintf(stderr, "kvyaxkelen: cannot start: %s\n", qPrintable(verdict));
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -130,11 +145,11 @@ void filterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     // says then is about the display, and kept in case the start fails.
     if (QGuiApplication::platformName().isEmpty()) {
         if (type == QtFatalMsg) cannotStart();
-        // Qt's "could not load the platform plugin" only repeats the failure.
-        if (QLatin1String(context.category ? context.category : "") == QLatin1String("qt.qpa.plugin")) return;
-        FirstReason& said = firstReason();
+        Reasons& said = reasons();
         const std::lock_guard lock(said.mutex);
-        if (said.line.isEmpty()) said.line = message.trimmed();
+        const bool aboutPlugin = QLatin1String(context.category ? context.category : "") == QLatin1String("qt.qpa.plugin");
+        QString& kept = aboutPlugin ? said.plugin : said.specific;
+        if (kept.isEmpty()) kept = message.trimmed();
         return;
     }
     // Once running, only a fatal error is reported: its text is Qt's, never
@@ -199,43 +214,35 @@ void TuneProcessMemory() {
     QPixmapCache::setCacheLimit(1024);  // KiB; the glyph pictures are kept elsewhere
 }
 
-bool StartupSequence(SingleInstance& instance) {
+StartupResult StartupSequence(SingleInstance& instance, void (*mark)(const char* step)) {
+    const auto done = [mark](const char* step) {
+        if (mark) mark(step);
+    };
     if (!instance.Acquire()) {
         ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information);
         QuitApplication();
-        return false;
+        return StartupResult::AlreadyRunning;
     }
+    done("lock");
     RunStep([] { Random::SeedFromClock(); });
+    done("seed");
     RunStep([] { modHelp::UpdateReminder(); });
-    if (ApplicationEnded()) return false;  // ended while the question was up
+    done("reminder");
+    if (ApplicationEnded()) return StartupResult::Ended;  // ended while the question was up
+    frmMain* window = nullptr;
+    RunStep([&window] { window = &Forms::Load<frmMain>(); });
+    done("window");
     // Without its main window the run could neither go on nor be ended by
     // the user: it ends now instead of holding the lock unseen.
-    if (!RunStep([] { Forms::Show<frmMain>(); }) || !Forms::Loaded<frmMain>()->isVisible()) {
+    if (!window || !RunStep([window] { window->show(); }) || !window->isVisible()) {
         QuitApplication();
-        return false;
+        return StartupResult::Failed;
     }
+    done("shown");
     RunStep([] { CoBrand_Randomize(); });
-    return true;
+    done("sponsor");
+    return StartupResult::Running;
 }
-
-void QuitApplication() {
-    if (quitStarted()) return;
-    quitStarted() = true;
-    // Each window's own close handling runs; by the time the exit screen
-    // calls this, neither working window is loaded any more.
-    if (auto* window = Forms::Loaded<frmMain>()) RunStep([window] { window->close(); });
-    if (auto* window = Forms::Loaded<frmMayanTarotResult>()) RunStep([window] { window->close(); });
-    if (auto* window = Forms::Loaded<frmNagScreen2>()) RunStep([window] { window->close(); });
-    ender()();
-}
-
-bool ApplicationEnded() { return quitStarted(); }
-
-void SetProcessEnder(ProcessEnder replacement) { ender() = std::move(replacement); }
-
-void EndEventLoop() { QCoreApplication::exit(0); }
-
-void ResetQuitForTesting() { quitStarted() = false; }
 
 void CoBrand_Randomize() {
     const float r = Random::Next();

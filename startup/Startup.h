@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -73,24 +72,18 @@ private:
 // ten megabytes over the first hundred readings.
 void TuneProcessMemory();
 
-// The start-up sequence. Returns false when the process is to end at once
-// (another instance runs, the main window cannot be shown, or the run was
-// ended meanwhile), true when the main window runs.
-bool StartupSequence(SingleInstance& instance);
+// How the start-up sequence ended.
+enum class StartupResult {
+    Running,         // the main window is up and the run goes on
+    AlreadyRunning,  // another instance runs: the user was told, nothing else happened
+    Ended,           // the run was ended meanwhile (a signal while the question was up)
+    Failed,          // the main window could not be shown: the run ends as a failed start
+};
 
-// Closes every loaded window in turn (each one's close handling runs), then
-// ends the process. Runs to its end once per process, even when a close
-// handling calls it again.
-void QuitApplication();
-
-// Whether QuitApplication has run in this process.
-bool ApplicationEnded();
-
-// How QuitApplication ends the process. The default leaves the event loop
-// (or keeps it from starting); tests put a recorder in its place.
-using ProcessEnder = std::function<void()>;
-void SetProcessEnder(ProcessEnder ender);
-void EndEventLoop();
+// The start-up sequence: one instance, the generator seeded, the update
+// reminder, the main window and the sponsor caption. `mark`, when given, is
+// told each step's name as it is done.
+StartupResult StartupSequence(SingleInstance& instance, void (*mark)(const char* step) = nullptr);
 
 // Takes one value from the random generator and brings one of the main
 // window's two sponsor captions to the front: the co-brand caption for an
@@ -99,6 +92,3 @@ void CoBrand_Randomize();
 
 // The number CoBrand_Randomize drew (1 to 6); 0 before it ran.
 extern std::int16_t intCoBrandRandomNumber;
-
-// Only for tests: lets QuitApplication run again in the same process.
-void ResetQuitForTesting();

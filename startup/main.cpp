@@ -1,31 +1,4 @@
 // KV Yaxkelen: a Mayan day-sign reading.
-#include "startup/Preload.h"
-#include "startup/Startup.h"
-#include "windows/Controls.h"
+#include "startup/Program.h"
 
-#include <QApplication>
-
-int main(int argc, char* argv[]) {
-    SilenceDiagnostics();
-    const Ahead fonts(ScanFonts);
-    // The program takes no command line: Qt gets the program's name alone,
-    // so "-platform", "-reverse", "-stylesheet" and the like change nothing.
-    ProgramName name(argc, argv);
-    // The menu bar stays in the window, where the layout puts it, even on a
-    // desktop that offers a global menu; asking the desktop would cost a
-    // message round trip before the window is built.
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    QApplication app(name.argc, name.argv.data());
-    const Ahead pictures(LoadImageReaders);
-    TuneProcessMemory();
-    QApplication::setStyle(Controls::ProgramStyle());
-    QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
-    // The run ends only through QuitApplication, never because the last
-    // window went (the exit screen is a tool window).
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    const QuitOnSignals endOnSignals;
-    SingleInstance instance;
-    if (!StartupSequence(instance)) return 0;
-    return QApplication::exec();
-}
+int main(int argc, char* argv[]) { return RunProgram(argc, argv); }

@@ -1,7 +1,7 @@
 #pragma once
 // The local date and time, behind a seam so that tests can set the clock.
 
-#include "windows/ScopedOverride.h"
+#include "windows/shared/ScopedOverride.h"
 
 #include <QDateTime>
 

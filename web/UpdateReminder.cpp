@@ -1,11 +1,11 @@
 #include "web/UpdateReminder.h"
 
-#include "startup/Startup.h"
 #include "web/Clock.h"
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
 #include "web/modHelp.h"
-#include "windows/MessageBox.h"
+#include "windows/shared/MessageBox.h"
+#include "windows/shared/Quit.h"
 
 namespace modHelp {
 

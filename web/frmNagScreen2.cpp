@@ -1,16 +1,15 @@
 #include "web/frmNagScreen2.h"
 
 #include "engine/Random.h"
-#include "startup/Startup.h"
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
-#include "windows/Closing.h"
-#include "windows/Controls.h"
-#include "windows/Forms.h"
-#include "windows/MessageBox.h"
-#include "windows/PageLinks.h"
-#include "windows/SilentStep.h"
-#include "windows/Twips.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Forms.h"
+#include "windows/shared/MessageBox.h"
+#include "windows/shared/Quit.h"
+#include "web/PageLinks.h"
+#include "windows/shared/SilentStep.h"
+#include "windows/shared/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 // for the user's support, points to the publisher's pages and offers the
 // "Refer A Friend" form. Leaving it ends the program.
 
-#include <QWidget>
+#include "windows/shared/Controls.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class frmNagScreen2 final : public QWidget {
+class frmNagScreen2 final : public DialogWindow {
     Q_OBJECT
 public:
     frmNagScreen2();

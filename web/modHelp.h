@@ -3,7 +3,7 @@
 // Every address is a constant fixed at build time: the site's base address,
 // the script path and one page key.
 
-#include "windows/ScopedOverride.h"
+#include "windows/shared/ScopedOverride.h"
 
 #include <QString>
 

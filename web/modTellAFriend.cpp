@@ -2,7 +2,7 @@
 
 #include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
-#include "windows/MessageBox.h"
+#include "windows/shared/MessageBox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

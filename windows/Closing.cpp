@@ -1,7 +1,7 @@
 #include "windows/Closing.h"
 
 #include "web/frmNagScreen2.h"
-#include "windows/Forms.h"
+#include "windows/shared/Forms.h"
 
 void ShowExitScreen() { Forms::Load<frmNagScreen2>().show(); }
 

@@ -1,6 +1,6 @@
 #include "windows/ResultWindowTarget.h"
 
-#include "windows/Forms.h"
+#include "windows/shared/Forms.h"
 #include "windows/frmMayanTarotResult.h"
 
 #include <QTextEdit>

@@ -1,12 +1,12 @@
 #include "windows/WorkingWindow.h"
 
-#include "startup/Startup.h"
 #include "windows/Closing.h"
-#include "windows/Controls.h"
-#include "windows/Forms.h"
-#include "windows/PageLinks.h"
-#include "windows/SilentStep.h"
-#include "windows/Twips.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Forms.h"
+#include "windows/shared/Quit.h"
+#include "web/PageLinks.h"
+#include "windows/shared/SilentStep.h"
+#include "windows/shared/Twips.h"
 #include "windows/frmAbout.h"
 
 #include <QCloseEvent>

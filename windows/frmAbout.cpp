@@ -1,8 +1,8 @@
 #include "windows/frmAbout.h"
 
-#include "windows/Controls.h"
-#include "windows/PageLinks.h"
-#include "windows/Twips.h"
+#include "windows/shared/Controls.h"
+#include "web/PageLinks.h"
+#include "windows/shared/Twips.h"
 
 #include <QPushButton>
 

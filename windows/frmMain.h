@@ -2,7 +2,7 @@
 // The main window: the user types a name (and a problem, if he likes) and
 // asks for a reading.
 
-#include "windows/CommonDialog.h"
+#include "windows/shared/CommonDialog.h"
 
 #include "windows/WorkingWindow.h"
 

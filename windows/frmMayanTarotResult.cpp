@@ -1,11 +1,11 @@
 #include "windows/frmMayanTarotResult.h"
 
 #include "engine/Catalogue.h"
-#include "windows/Controls.h"
-#include "windows/Forms.h"
-#include "windows/PageLinks.h"
-#include "windows/SilentStep.h"
-#include "windows/Twips.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Forms.h"
+#include "web/PageLinks.h"
+#include "windows/shared/SilentStep.h"
+#include "windows/shared/Twips.h"
 #include "windows/frmMain.h"
 
 #include <QApplication>

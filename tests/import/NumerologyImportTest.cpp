@@ -1,7 +1,7 @@
 #include "tests/support/QtPrinters.h"
 #include "import/NumerologyImport.h"
 #include "tests/support/WindowTest.h"
-#include "windows/CommonDialog.h"
+#include "windows/shared/CommonDialog.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "tests/support/RealProgram.h"
 #include "web/Settings.h"
 #include "web/modHelp.h"
-#include "windows/Twips.h"
+#include "windows/shared/Twips.h"
 
 #include <QSettings>
 #include <QUrlQuery>

@@ -1,3 +1,4 @@
+#include "startup/Startup.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempSettings.h"
@@ -5,7 +6,7 @@
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
 #include "web/UpdateReminder.h"
-#include "windows/Controls.h"
+#include "windows/shared/Controls.h"
 #include "web/Clock.h"
 
 #include <QLineEdit>
@@ -55,7 +56,7 @@ TEST_F(Startup, RemindsBeforeTheMainWindowAndChoosesTheSponsorAfterIt) {
     Random::ScopedSource scope(source);
 
     SingleInstance instance = Instance();
-    ASSERT_TRUE(StartupSequence(instance));
+    ASSERT_EQ(StartupSequence(instance), StartupResult::Running);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].request.text, modHelp::kReminderQuestion);
     EXPECT_FALSE(mainLoadedAtQuestion);
@@ -71,7 +72,7 @@ TEST_F(Startup, ASecondInstanceIsToldAndEndsWithoutAnything) {
     ASSERT_TRUE(first.tryLock(0));
     ScopedScript scripted({});
     SingleInstance instance = Instance();
-    EXPECT_FALSE(StartupSequence(instance));
+    EXPECT_EQ(StartupSequence(instance), StartupResult::AlreadyRunning);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].request.text, QStringLiteral("Application is already running"));
     EXPECT_EQ(shown[0].request.icon, MessageIcon::Information);

@@ -3,11 +3,11 @@
 // the end of the process are recorded instead of shown, opened or done, and
 // every window is gone again after each test.
 
-#include "startup/Startup.h"
 #include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
-#include "windows/Forms.h"
-#include "windows/MessageBox.h"
+#include "windows/shared/Forms.h"
+#include "windows/shared/MessageBox.h"
+#include "windows/shared/Quit.h"
 #include "windows/frmMain.h"
 #include "windows/frmMayanTarotResult.h"
 
@@ -18,6 +18,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct ShownMessage {
@@ -37,13 +38,15 @@ protected:
               return answer;
           }),
           pages_([this](const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }) {
-        SetProcessEnder([this] { ++processEnds; });
+        ResetQuit();
     }
 
-    ~WindowTest() override {
-        CloseEverything();
-        SetProcessEnder(EndEventLoop);
-        ResetQuitForTesting();
+    ~WindowTest() override { CloseEverything(); }
+
+    // A run that has not ended, whose end is counted rather than done.
+    void ResetQuit() {
+        ender_.reset();
+        ender_.emplace([this] { ++processEnds; });
     }
 
     // Deletes every loaded window without running its close handling.
@@ -72,4 +75,5 @@ protected:
 private:
     ScopedMessageHandler messages_;
     modHelp::ScopedPageOpener pages_;
+    std::optional<ScopedProcessEnder> ender_;
 };

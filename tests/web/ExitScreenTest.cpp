@@ -3,7 +3,7 @@
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/WindowTest.h"
 #include "web/modTellAFriend.h"
-#include "windows/Controls.h"
+#include "windows/shared/Controls.h"
 
 #include <QAccessible>
 #include <QCheckBox>

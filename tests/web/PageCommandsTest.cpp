@@ -3,7 +3,7 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/Modal.h"
 #include "tests/support/WindowTest.h"
-#include "windows/Controls.h"
+#include "windows/shared/Controls.h"
 #include "windows/frmAbout.h"
 
 #include <QCheckBox>

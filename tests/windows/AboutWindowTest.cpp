@@ -1,8 +1,8 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/Modal.h"
 #include "tests/support/WindowTest.h"
-#include "windows/Controls.h"
-#include "windows/Twips.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Twips.h"
 #include "windows/frmAbout.h"
 
 #include <QLineEdit>

@@ -130,7 +130,7 @@ TEST_F(Closing, LeavingTheExitScreenEndsTheProgramWithNoWindowLeft) {
         EXPECT_EQ(Forms::Loaded<frmMayanTarotResult>(), nullptr);
         // Ready for the next round.
         processEnds = 0;
-        ResetQuitForTesting();
+        ResetQuit();
         Forms::Load<frmNagScreen2>().installEventFilter(&shows);
         shows.count = 0;
     }

@@ -2,7 +2,7 @@
 // colour it is drawn in.
 #include "tests/support/QtPrinters.h"
 #include "tests/support/WindowTest.h"
-#include "windows/Twips.h"
+#include "windows/shared/Twips.h"
 #include "windows/frmAbout.h"
 
 #include <QGroupBox>

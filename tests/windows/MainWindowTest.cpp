@@ -3,7 +3,7 @@
 #include "engine/Draw.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/WindowTest.h"
-#include "windows/Controls.h"
+#include "windows/shared/Controls.h"
 
 #include <QLineEdit>
 #include <QMenuBar>

@@ -1,7 +1,7 @@
 // The real message box, as the user sees it.
 #include "tests/support/QtPrinters.h"
 #include "tests/support/Modal.h"
-#include "windows/MessageBox.h"
+#include "windows/shared/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "engine/Draw.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/WindowTest.h"
-#include "windows/Controls.h"
-#include "windows/Resources.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Resources.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -3,13 +3,13 @@
 // exit screen and the program's message boxes. Run offscreen; set
 // QT_SCALE_FACTOR=2 for high-DPI pictures.
 #include "engine/Random.h"
-#include "startup/Startup.h"
+#include "windows/shared/Quit.h"
 #include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
 #include "web/UpdateReminder.h"
-#include "windows/Controls.h"
-#include "windows/Forms.h"
-#include "windows/MessageBox.h"
+#include "windows/shared/Controls.h"
+#include "windows/shared/Forms.h"
+#include "windows/shared/MessageBox.h"
 #include "windows/frmAbout.h"
 #include "windows/frmMain.h"
 #include "windows/frmMayanTarotResult.h"
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
 
     // Nothing leaves the program: pages are not opened, the process not ended.
     modHelp::ScopedPageOpener noPages([](const QUrl&) {});
-    SetProcessEnder([] {});
+    const ScopedProcessEnder keepRunning([] {});
     Random::Generator generator;
     generator.seed(1208);
     Random::ScopedSource fixed(generator);

@@ -2,7 +2,7 @@
 // The program's message boxes. Every box is modal and captioned with the
 // application title. Tests put a handler in place of the real QMessageBox.
 
-#include "windows/ScopedOverride.h"
+#include "windows/shared/ScopedOverride.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // its table name as objectName, a screen-reader name, its twips position,
 // face and colours.
 
-#include "windows/Resources.h"
+#include "windows/shared/Resources.h"
 
 #include <QLabel>
 
@@ -42,6 +42,14 @@ private:
 
     bool pressed_ = false;
     bool drawing_ = false;
+};
+
+// A top-level window that is no QDialog but comes up as one: screen readers
+// announce it, and read its text, as it appears.
+class DialogWindow : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 };
 
 namespace Controls {

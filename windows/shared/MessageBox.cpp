@@ -1,4 +1,4 @@
-#include "windows/MessageBox.h"
+#include "windows/shared/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "windows/Resources.h"
+#include "windows/shared/Resources.h"
 
 #include "engine/Catalogue.h"
 

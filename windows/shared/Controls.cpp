@@ -1,6 +1,4 @@
-#include "windows/Controls.h"
-
-#include "windows/Accessibility.h"
+#include "windows/shared/Controls.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -15,7 +13,7 @@
 
 #include <cmath>
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { InstallAccessibility(); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();

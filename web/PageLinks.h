@@ -2,7 +2,7 @@
 // Connects a menu entry or caption to the page command of one page key.
 
 #include "web/modHelp.h"
-#include "windows/SilentStep.h"
+#include "windows/shared/SilentStep.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "windows/CommonDialog.h"
+#include "windows/shared/CommonDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "windows/Accessibility.h"
+#include "windows/shared/Accessibility.h"
 
-#include "windows/Controls.h"
+#include "windows/shared/Controls.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -162,14 +162,13 @@ private:
     }
 };
 
-QAccessibleInterface* programAccessibility(const QString& className, QObject* object) {
-    if (className == QLatin1String("ClickLabel")) return new AccessibleLink(static_cast<ClickLabel*>(object));
-    // The exit screen is a window of its own, which screen readers read out
-    // as they do dialogs when it comes up.
-    if (className == QLatin1String("frmNagScreen2")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
-    }
-    if (className == QLatin1String("QLineEdit")) return new AccessibleLineEdit(static_cast<QLineEdit*>(object));
+// Qt asks for the object's own class first, then for each class it derives
+// from; the kinds are told apart by type, so that subclasses and renamed
+// classes keep their interface.
+QAccessibleInterface* programAccessibility(const QString&, QObject* object) {
+    if (auto* link = qobject_cast<ClickLabel*>(object)) return new AccessibleLink(link);
+    if (auto* window = qobject_cast<DialogWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Dialog);
+    if (auto* box = qobject_cast<QLineEdit*>(object)) return new AccessibleLineEdit(box);
     return nullptr;
 }
 

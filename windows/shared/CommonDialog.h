@@ -2,7 +2,7 @@
 // The main window's file dialog component: its settings, and ShowOpen,
 // which asks the user for a file. Tests answer in place of the real dialog.
 
-#include "windows/ScopedOverride.h"
+#include "windows/shared/ScopedOverride.h"
 
 #include <QString>
 

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 namespace Forms {
 
 template <class Form>
@@ -15,12 +17,20 @@ QPointer<Form>& Slot() {
     return form;
 }
 
+// Every loaded window, in the order they were loaded.
+std::vector<QPointer<QWidget>> LoadedWindows();
+
+// Counts a window among the loaded ones, until it is unloaded or destroyed.
+void Register(QWidget* form);
+void Forget(QWidget* form);
+
 // The loaded window, built (but not shown) if it is not loaded yet.
 template <class Form>
 Form& Load() {
     QPointer<Form>& slot = Slot<Form>();
     if (slot.isNull()) {
         slot = new Form();  // top-level; deletes itself when closed
+        Register(slot.data());
     }
     return *slot;
 }
@@ -43,6 +53,7 @@ Form* Loaded() {
 template <class Form>
 void Unloaded(Form* form) {
     if (Slot<Form>() == form) Slot<Form>() = nullptr;
+    Forget(form);
 }
 
 // Prepares a top-level window to be unloaded by closing it.

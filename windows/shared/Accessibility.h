@@ -4,6 +4,6 @@
 // opens their page, the exit screen is a dialog, and single-line text boxes
 // answer every text query without hanging.
 
-// Makes the program's accessibility known to Qt; every window calls it as it
-// is built, the first call does the work.
+// Makes the program's accessibility known to Qt, once the application exists;
+// the first call does the work.
 void InstallAccessibility();
