@@ -47,7 +47,7 @@ constexpr std::array<DescriptionRule, GlyphCount> kDescriptionRules{{
     {666, "Great wisdom and mystic capabilities"},
     {849, "People born on the days of 'Red"},
     {604, "This is the 14th glyph of the"},
-    {664, "'Blue Eagle' is the 15the glyph"},
+    {664, "'Blue Eagle' is the 15th glyph"},
     {692, "As the name suggests, 'Yellow Warrior'"},
     {760, "The 'Red Earth' person is always"},
     {617, "This is the 18th glyph of"},
