@@ -157,7 +157,7 @@ void frmNagScreen2::buildControls() {
     setTabOrder(txtFriendEmail, cmdSubmit);
     setTabOrder(cmdSubmit, txtMessage);
     setTabOrder(txtMessage, lblGoToHome);
-    Controls::KeepControlsApart(this);
+    Controls::KeepReadable(this, [this] { Controls::KeepControlsApart(this); });
 
     for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
                          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),

@@ -67,7 +67,7 @@ frmAbout::frmAbout(QWidget* caller) : QDialog(caller) {
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);
-    Controls::KeepControlsApart(this);
+    Controls::KeepReadable(this, [this] { Controls::KeepControlsApart(this); });
 
     setFixedSize(Twips::Size(7065, 3165));
     Controls::SetClientSizeCentred(this, Twips::Size(7065, 3165));

@@ -94,7 +94,7 @@ void frmMain::buildControls(QWidget* client) {
     setTabOrder(txtQuestion, Label61);
     setTabOrder(Label61, lblCobrand);
     setTabOrder(lblCobrand, lblFullBrand);
-    Controls::KeepControlsApart(this);
+    Controls::KeepReadable(this, [this] { Controls::KeepControlsApart(this); });
 }
 
 void frmMain::buildMenus() {

@@ -104,13 +104,9 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
         box->setGeometry(Rect(place.left, place.top, 1395, 1800));
         imgMayanTarot[k] = box;
         SetPicture(static_cast<int>(k), 1);
-        // The system's text colour, unless a theme makes it hard to read on
-        // the window's fixed blue.
-        lblImageName[k] = Controls::Label(
-            client, QStringLiteral("lblImageName(%1)").arg(k), caption,
-            Rect(place.captionLeft, place.captionTop, place.captionWidth, 195),
-            Look{Controls::ReadableOn(Colour::kLightBlue, QApplication::palette().color(QPalette::WindowText)), bold,
-                 Qt::AlignHCenter});
+        lblImageName[k] = Controls::Label(client, QStringLiteral("lblImageName(%1)").arg(k), caption,
+                                          Rect(place.captionLeft, place.captionTop, place.captionWidth, 195),
+                                          Look{Colour::kBlack, bold, Qt::AlignHCenter});
     }
 
     RTB = new QTextEdit(client);
@@ -139,7 +135,18 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     setTabOrder(cmdBack, Label14);
     setTabOrder(Label14, lblCobrand);
     setTabOrder(lblCobrand, lblFullBrand);
-    Controls::KeepControlsApart(this);
+    Controls::KeepReadable(this, [this] {
+        Controls::KeepControlsApart(this);
+        // The captions take the system's text colour, unless a theme makes
+        // it hard to read on the window's fixed blue.
+        const QColor text = Controls::ReadableOn(Colour::kLightBlue, QApplication::palette().color(QPalette::WindowText));
+        for (QLabel* caption : lblImageName) {
+            if (caption->palette().color(QPalette::WindowText) == text) continue;
+            QPalette palette = caption->palette();
+            palette.setColor(QPalette::WindowText, text);
+            caption->setPalette(palette);
+        }
+    });
 }
 
 void frmMayanTarotResult::buildMenus() {

@@ -1,3 +1,4 @@
+#include "startup/Preload.h"
 #include "startup/Startup.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ScriptedRandom.h"
@@ -15,6 +16,8 @@
 #include <QTest>
 
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -140,4 +143,31 @@ TEST_F(Startup, OnlyTheFirstMainWindowOfARunIsReordered) {
     Settle();
     EXPECT_EQ(CaptionInFront(*Forms::Loaded<frmMain>())->objectName(), QStringLiteral("lblCobrand"));
     EXPECT_EQ(intCoBrandRandomNumber, 4);
+}
+
+namespace {
+
+std::thread::id workedOn;
+int works = 0;
+void Work() {
+    workedOn = std::this_thread::get_id();
+    ++works;
+}
+
+}  // namespace
+
+TEST(WorkAhead, RunsOnAThreadOfItsOwnOrInLineWhenNoneCanBeMade) {
+    works = 0;
+    {
+        const Ahead ahead(Work);
+    }
+    EXPECT_EQ(works, 1);
+    EXPECT_NE(workedOn, std::this_thread::get_id());
+    // The process may make no more threads (a low ulimit -u): the work is
+    // done before the constructor returns, on this thread.
+    const Ahead inLine(Work, [](Ahead::Work) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    });
+    EXPECT_EQ(works, 2);
+    EXPECT_EQ(workedOn, std::this_thread::get_id());
 }

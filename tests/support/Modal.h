@@ -12,7 +12,9 @@
 
 #include <functional>
 
-// Polls for the active modal widget and hands it to `action` once. Gives up
+// Polls for the active modal widget and hands it to `action` once it is up
+// and active, with the keyboard where it put it (on a busy machine the
+// window system activates it some time after it is shown). Gives up
 // (and closes whatever modal window there is) after `timeoutMs`, so a test
 // that goes wrong fails instead of hanging.
 inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000) {
@@ -22,7 +24,7 @@ inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeoutMs] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
+        if (modal && modal->isVisible() && modal->isActiveWindow()) {
             timer->stop();
             timer->deleteLater();
             action(modal);

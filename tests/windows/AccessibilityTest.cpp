@@ -229,6 +229,14 @@ TEST_F(Accessibility, EveryTextQueryOfEveryTextBoxReturns) {
               QStringLiteral("Maria"));
     EXPECT_EQ(start, 6);
     EXPECT_EQ(end, 11);
+    // At the caret (-2) and at the end (-1), as screen readers ask; the
+    // caret stands inside the first word.
+    main.txtName->setCursorPosition(3);
+    EXPECT_EQ(Interface(main.txtName)->textInterface()->textAtOffset(-2, QAccessible::WordBoundary, &start, &end),
+              QStringLiteral("Ana"));
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(Interface(main.txtName)->textInterface()->textAtOffset(-1, QAccessible::WordBoundary, &start, &end),
+              QStringLiteral("."));
 }
 
 namespace {
@@ -269,12 +277,18 @@ struct Seen {
     double faceContrast;  // a box's or button's face on what lies behind it; 0 for captions
 };
 
-std::vector<Seen> Look() {
+// The windows' colours as built, or, given a theme, as they stand once the
+// theme has changed while they were open.
+std::vector<Seen> Look(const QPalette* switchedTo = nullptr) {
     std::vector<Seen> seen;
     frmMayanTarotResult& result = Reading({1, 2, 3, 4, 5});
     frmMain& main = Forms::Show<frmMain>();
     auto* about = new frmAbout(&main);  // goes with the main window
     frmNagScreen2& exitScreen = Forms::Load<frmNagScreen2>();
+    if (switchedTo) {
+        QApplication::setPalette(*switchedTo);
+        QCoreApplication::processEvents();
+    }
     for (QWidget* window : std::initializer_list<QWidget*>{&main, &result, about, &exitScreen}) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const QString name = window->objectName() + QLatin1Char('.') + control->objectName();
@@ -308,20 +322,24 @@ TEST_F(Accessibility, CaptionsBoxesAndButtonsStayReadableUnderDarkAndHighContras
         {"high contrast", Themed(Qt::black, Qt::white, Qt::black)},
     };
     for (const auto& [theme, palette] : themes) {
-        SCOPED_TRACE(theme);
-        QApplication::setPalette(palette);
-        const std::vector<Seen> themed = Look();
-        ASSERT_EQ(themed.size(), light.size());
-        for (std::size_t i = 0; i < themed.size(); ++i) {
-            // Text keeps the contrast it has in the light theme (or 4.5:1,
-            // where that was more); a box or button stands out from the
-            // program's fixed background as it does there (or 3:1, enough
-            // to be made out, where that was more).
-            EXPECT_GE(themed[i].textContrast, std::min(light[i].textContrast, 4.5) - 0.01)
-                << themed[i].control.toStdString();
-            if (light[i].faceContrast > 0) {
-                EXPECT_GE(themed[i].faceContrast, std::min(light[i].faceContrast, 3.0) - 0.01)
+        // Windows built under the theme, and windows open as the desktop
+        // switches to it.
+        for (const bool whileOpen : {false, true}) {
+            SCOPED_TRACE(std::string(theme) + (whileOpen ? ", switched while open" : ""));
+            QApplication::setPalette(whileOpen ? original : palette);
+            const std::vector<Seen> themed = Look(whileOpen ? &palette : nullptr);
+            ASSERT_EQ(themed.size(), light.size());
+            for (std::size_t i = 0; i < themed.size(); ++i) {
+                // Text keeps the contrast it has in the light theme (or 4.5:1,
+                // where that was more); a box or button stands out from the
+                // program's fixed background as it does there (or 3:1, enough
+                // to be made out, where that was more).
+                EXPECT_GE(themed[i].textContrast, std::min(light[i].textContrast, 4.5) - 0.01)
                     << themed[i].control.toStdString();
+                if (light[i].faceContrast > 0) {
+                    EXPECT_GE(themed[i].faceContrast, std::min(light[i].faceContrast, 3.0) - 0.01)
+                        << themed[i].control.toStdString();
+                }
             }
         }
     }

@@ -28,6 +28,29 @@ private:
     QEvent::Type type_;
 };
 
+// Whether, each time a working window closed, the other one was already up:
+// the user is never left without a window, not even for a moment.
+class HandOverWatch final : public QObject {
+public:
+    HandOverWatch() { qApp->installEventFilter(this); }
+    std::vector<bool> otherWasUp;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto working = [](const QObject* window) {
+            return qobject_cast<const frmMain*>(window) || qobject_cast<const frmMayanTarotResult*>(window);
+        };
+        if (event->type() == QEvent::Close && working(watched)) {
+            bool up = false;
+            for (const QWidget* window : QApplication::topLevelWidgets()) {
+                up = up || (window != watched && working(window) && window->isVisible());
+            }
+            otherWasUp.push_back(up);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 class Closing : public WindowTest {
 protected:
     Closing() {
@@ -95,6 +118,7 @@ TEST_F(Closing, EveryCloseOfTheResultWindowShowsTheExitScreenOnce) {
 }
 
 TEST_F(Closing, NextAndBackNeverShowTheExitScreenNotEvenForAMoment) {
+    const HandOverWatch watch;
     for (int i = 0; i < 3; ++i) {
         frmMayanTarotResult& result = Reading();
         if (i % 2 == 0) {
@@ -106,6 +130,7 @@ TEST_F(Closing, NextAndBackNeverShowTheExitScreenNotEvenForAMoment) {
     }
     EXPECT_EQ(shows.count, 0);
     EXPECT_TRUE(Visible(Forms::Loaded<frmMain>()));
+    EXPECT_EQ(watch.otherWasUp, std::vector<bool>(6, true)) << "a working window closed before the next was up";
     // Several readings with Back in between, then a close: the exit screen once.
     Reading().close();
     ExpectOnlyTheExitScreen();

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
+#include <QApplication>
 
 #include <cmath>
 
@@ -25,45 +27,80 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-void ClickLabel::paintEvent(QPaintEvent* event) {
-    if (!drawing_ && !hasFocus()) {
-        QPainter(this).drawPixmap(0, 0, drawn());
-        return;
+void ClickLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!picture_.isNull() && pictureKey_ == pictureKey()) {
+        painter.drawPixmap(0, 0, picture_);
+    } else {
+        drawText(painter);  // changed since its picture was made
     }
-    QLabel::paintEvent(event);
     if (!hasFocus()) return;
     // A dotted frame around the caption, in whichever of its own colour,
     // black or white stands out on what lies behind it.
-    QPainter painter(this);
     QPen pen(Controls::ReadableOn(Controls::BackgroundBehind(this), palette().color(QPalette::WindowText)));
     pen.setStyle(Qt::DotLine);
     painter.setPen(pen);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-QPixmap ClickLabel::drawn() {
-    const qreal ratio = devicePixelRatio();
-    const QString key = text() + QLatin1Char('\n') + font().key() + QLatin1Char('\n') +
-                        palette().color(QPalette::WindowText).name(QColor::HexArgb) +
-                        palette().color(QPalette::Window).name(QColor::HexArgb) +
-                        QStringLiteral("%1x%2@%3/%4/%5")
-                            .arg(width())
-                            .arg(height())
-                            .arg(ratio)
-                            .arg(int(alignment()))
-                            .arg(isEnabled());
+bool ClickLabel::event(QEvent* event) {
+    const bool handled = QLabel::event(event);
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Resize:
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::EnabledChange:
+        case QEvent::StyleChange:
+            if (isVisible()) preparePicture();
+            break;
+        default:
+            break;
+    }
+    return handled;
+}
+
+QString ClickLabel::pictureKey() const {
+    return text() + QLatin1Char('\n') + font().key() + QLatin1Char('\n') +
+           palette().color(QPalette::WindowText).name(QColor::HexArgb) +
+           palette().color(QPalette::Window).name(QColor::HexArgb) +
+           QStringLiteral("%1x%2@%3/%4/%5/%6")
+               .arg(width())
+               .arg(height())
+               .arg(devicePixelRatio())
+               .arg(int(alignment()))
+               .arg(wordWrap())
+               .arg(isEnabled());
+}
+
+void ClickLabel::drawText(QPainter& painter) const {
+    if (autoFillBackground()) painter.fillRect(rect(), palette().color(backgroundRole()));
+    int flags = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (wordWrap()) flags |= Qt::TextWordWrap;
+    style()->drawItemText(&painter, contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin())),
+                          flags, palette(), isEnabled(), text(), foregroundRole());
+}
+
+void ClickLabel::preparePicture() {
+    const QString key = pictureKey();
+    if (key == pictureKey_ && !picture_.isNull()) return;
     static QHash<QString, QPixmap> drawnCaptions;
-    if (const auto found = drawnCaptions.constFind(key); found != drawnCaptions.constEnd()) return *found;
-    QPixmap picture(size() * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    drawing_ = true;
-    render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
-    drawing_ = false;
-    // A handful of captions at most, unless themes or scales keep changing.
-    if (drawnCaptions.size() > 32) drawnCaptions.clear();
-    drawnCaptions.insert(key, picture);
-    return picture;
+    if (const auto found = drawnCaptions.constFind(key); found != drawnCaptions.constEnd()) {
+        picture_ = *found;
+    } else {
+        const qreal ratio = devicePixelRatio();
+        QPixmap picture(size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        drawText(painter);
+        painter.end();
+        // A handful of captions at most, unless themes or scales keep changing.
+        if (drawnCaptions.size() > 32) drawnCaptions.clear();
+        drawnCaptions.insert(key, picture);
+        picture_ = picture;
+    }
+    pictureKey_ = key;
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
@@ -202,6 +239,44 @@ private:
 
 void MarkFocusAround(QWidget* control) { new FocusRing(control); }
 
+namespace {
+
+// Runs a window's colour pinning again when what it was worked out from
+// changes: the application's palette (a new theme brings one, shown or
+// hidden windows alike) or the window's style.
+class ReadableFollower final : public QObject {
+public:
+    ReadableFollower(QWidget* window, std::function<void()> apply) : QObject(window), apply_(std::move(apply)) {
+        window->installEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool changed = watched == qApp ? event->type() == QEvent::ApplicationPaletteChange
+                                             : event->type() == QEvent::StyleChange;
+        // Once the change has reached every control: Qt hands it to the
+        // widgets as posted events, which the window's may come before.
+        if (changed) {
+            QTimer::singleShot(0, this, [this] {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
+                apply_();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> apply_;
+};
+
+}  // namespace
+
+void KeepReadable(QWidget* window, const std::function<void()>& apply) {
+    apply();
+    new ReadableFollower(window, apply);
+}
+
 void KeepControlsApart(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control) ||
@@ -284,7 +359,6 @@ QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, c
 
 }  // namespace Controls
 
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProxyStyle>

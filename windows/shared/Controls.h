@@ -7,6 +7,7 @@
 
 #include <QLabel>
 
+#include <functional>
 #include <optional>
 
 class QGroupBox;
@@ -33,15 +34,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    // The caption as drawn, kept for the run: every working window shows the
-    // same captions again, and setting their wrapped text is much of a
-    // window's first frame.
-    QPixmap drawn();
+    // What the caption's picture depends on.
+    QString pictureKey() const;
+    // Draws the caption's text as the label would.
+    void drawText(QPainter& painter) const;
+    // Makes the caption's picture, before it is painted: as it is shown,
+    // resized, or its face, colours or state change. The pictures are kept
+    // for the run, as every working window shows the same captions again,
+    // and wrapping their text is much of a window's first frame.
+    void preparePicture();
 
+    QPixmap picture_;
+    QString pictureKey_;
     bool pressed_ = false;
-    bool drawing_ = false;
 };
 
 // A top-level window that is no QDialog but comes up as one: screen readers
@@ -102,6 +110,10 @@ QColor BackgroundBehind(const QWidget* control);
 void KeepApartFrom(QWidget* control, const QColor& background);
 // The same for every text box and button of a window.
 void KeepControlsApart(QWidget* window);
+// Keeps a window's colours readable: `apply` runs now, and again whenever
+// the theme, the style or the application's palette changes while the
+// window is open.
+void KeepReadable(QWidget* window, const std::function<void()>& apply);
 // Draws a ring just outside a control while it has the keyboard, for a
 // control whose style marks no focus (the read-only reading box). The ring
 // is painted by the control's parent, so it adds nothing a screen reader
