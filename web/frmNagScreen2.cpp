@@ -134,7 +134,7 @@ void frmNagScreen2::buildControls() {
     cmdSubmit = Controls::Button(Frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
                                  Rect(1920, 1080, 3375, 285));
     // Below the frame's visible area: reached only with the Tab key.
-    txtMessage = new QPlainTextEdit(kMessagePlaceholder + QStringLiteral("\n"), Frame2);
+    txtMessage = new MultiLineBox(kMessagePlaceholder + QStringLiteral("\n"), Frame2);
     Controls::Name(txtMessage, QStringLiteral("txtMessage"), kMessagePlaceholder);
     txtMessage->setGeometry(Rect(4800, 3600, 1815, 495));
     txtMessage->setFont(Font({}));

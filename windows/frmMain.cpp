@@ -61,7 +61,7 @@ void frmMain::buildControls(QWidget* client) {
     txtName->setFont(Font({}));
     lblLabel[1] = Controls::Label(Frame1, QStringLiteral("lblLabel(1)"), QStringLiteral("Describe the Problem"),
                                   Rect(180, 900, 2100, 195), Look{Colour::kNavy, bold});
-    txtQuestion = new QPlainTextEdit(Frame1);
+    txtQuestion = new MultiLineBox(Frame1);
     Controls::Name(txtQuestion, QStringLiteral("txtQuestion"), QStringLiteral("Describe the Problem"));
     txtQuestion->setGeometry(Rect(200, 1200, 5055, 855));
     txtQuestion->setFont(Font({}));

@@ -5,7 +5,9 @@
 #include "tests/support/WindowTest.h"
 #include "windows/shared/Controls.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -166,4 +168,21 @@ TEST_F(MainWindow, CaptionsShowSingleAmpersandsAndEveryControlHasAnAccessibleNam
     }
     EXPECT_EQ(window.txtName->accessibleName(), QStringLiteral("Name"));
     EXPECT_EQ(window.cmdNext->accessibleName(), QStringLiteral("Get My Yaxkelen Reading"));
+}
+
+TEST_F(MainWindow, PastingFromAnEmptyClipboardInsertsNothingAndCrashesNothing) {
+    // As after the program that owned the clipboard went: no formats at all.
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    frmMain& main = Forms::Show<frmMain>();
+    frmNagScreen2& exitScreen = Forms::Show<frmNagScreen2>();
+    for (QPlainTextEdit* box : {main.txtQuestion, exitScreen.txtMessage}) {
+        const QString before = box->toPlainText();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->toPlainText(), before) << box->objectName().toStdString();
+    }
+    // Text on the clipboard still pastes.
+    QGuiApplication::clipboard()->setText(QStringLiteral("rain"));
+    QTest::keyClick(main.txtQuestion, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(main.txtQuestion->toPlainText(), QStringLiteral("rain"));
 }

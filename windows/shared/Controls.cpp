@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -115,6 +116,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();
+}
+
+void MultiLineBox::insertFromMimeData(const QMimeData* source) {
+    if (source && !source->formats().isEmpty()) QPlainTextEdit::insertFromMimeData(source);
 }
 
 namespace Controls {

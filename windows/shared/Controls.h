@@ -6,6 +6,7 @@
 #include "windows/shared/Resources.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 
 #include <functional>
 #include <optional>
@@ -50,6 +51,17 @@ private:
     QPixmap picture_;
     QString pictureKey_;
     bool pressed_ = false;
+};
+
+// A multi-line text box. Pasting from an empty clipboard (its owner gone,
+// nothing copied since the session began) crashes Qt 6.4's own box, which
+// takes the first of no formats; here such a paste inserts nothing.
+class MultiLineBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 // A top-level window that is no QDialog but comes up as one: screen readers
