@@ -1,6 +1,7 @@
 // The built program under a window manager that puts title bars on windows
 // (openbox), on a display of its own.
 #include "tests/support/QtPrinters.h"
+#include "tests/support/Openbox.h"
 #include "tests/support/RealProgram.h"
 
 #include <QRegularExpression>
@@ -45,32 +46,8 @@ QPoint OffCentre(const QString& window) {
 }
 
 class WindowManager : public ::testing::Test {
-protected:
-    WindowManager() {
-        manager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        EXPECT_TRUE(manager_.waitForStarted(10000));
-        // Up once the window it names on the root window exists: one that
-        // ran before (an earlier test's) leaves the name of a window gone.
-        const auto up = [] {
-            const QString named =
-                RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-            const QString window = named.section(QLatin1Char('#'), 1).trimmed();
-            return !window.isEmpty() &&
-                   RunTool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_NAME")})
-                       .contains(QStringLiteral("Openbox"));
-        };
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000 && !up()) QThread::msleep(50);
-        EXPECT_TRUE(up()) << "openbox did not come up";
-    }
-    ~WindowManager() override {
-        manager_.terminate();
-        manager_.waitForFinished(5000);
-    }
-
 private:
-    QProcess manager_;
+    const Openbox manager_;
 };
 
 }  // namespace
