@@ -3,6 +3,10 @@
 // (mapped on the display) and first paint, and its peak memory (maximum
 // resident set) is taken when it has ended. Then the program's start-up
 // step by step. Prints JSON.
+//
+// usage: startup_bench [runs] [busy processes]
+// With busy processes, as many processes of its own keep the cores busy
+// meanwhile (as a build or a browser does), and are stopped at the end.
 #include "bench/MonotonicClock.h"
 #include "web/DateTimeText.h"
 #include "web/Settings.h"
@@ -17,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #include <map>
 #include <spawn.h>
@@ -80,6 +85,31 @@ Run runOnce(const std::string& program) {
     return run;
 }
 
+// Processes that do nothing but keep a core busy, at the ordinary priority,
+// until the object goes.
+class BusyMachine {
+public:
+    explicit BusyMachine(int processes) {
+        for (int i = 0; i < processes; ++i) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                volatile unsigned long spin = 0;
+                for (;;) spin = spin + 1;
+            }
+            if (pid > 0) pids_.push_back(pid);
+        }
+    }
+    ~BusyMachine() {
+        for (const pid_t pid : pids_) kill(pid, SIGKILL);
+        for (const pid_t pid : pids_) waitpid(pid, nullptr, 0);
+    }
+    BusyMachine(const BusyMachine&) = delete;
+    BusyMachine& operator=(const BusyMachine&) = delete;
+
+private:
+    std::vector<pid_t> pids_;
+};
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
@@ -94,6 +124,7 @@ int main(int argc, char* argv[]) {
     const std::string bare = (folder + QStringLiteral("/bare_window_probe")).toStdString();
     const std::string steps = (folder + QStringLiteral("/kv_startup_steps")).toStdString();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+    const int busyProcesses = argc > 2 ? std::atoi(argv[2]) : 0;
 
     // A user who has run the program before and was asked recently: the
     // start reads its setting and asks nothing.
@@ -116,6 +147,7 @@ int main(int argc, char* argv[]) {
 
     // The program and the bare window alternate, so that whatever else the
     // machine does touches both alike; then the step-by-step start-up.
+    const BusyMachine busy(busyProcesses);
     std::map<std::string, std::vector<double>> figures;
     for (int i = 0; i < runs + 2; ++i) {
         const Run a = runOnce(program);
