@@ -2,6 +2,7 @@
 
 #include "engine/Catalogue.h"
 #include "engine/Draw.h"
+#include "engine/Translation.h"
 
 #include <string>
 
@@ -27,7 +28,7 @@ void WriteReading(ReadingTarget& target, const Reading& reading) {
     target.setWholeText("");
     target.setEmphasis(true);
     target.setTextSize(10);
-    target.insertText(line(line("KV Yaxkelen Reading")));
+    target.insertText(line(line(Translated("Reading", KV_TRANSLATABLE("Reading", "KV Yaxkelen Reading")))));
     target.setEmphasis(false);
 
     for (Position k = 0; k < PositionCount; ++k) {
@@ -37,11 +38,11 @@ void WriteReading(ReadingTarget& target, const Reading& reading) {
         insertEmphasised(target, Caption(k));
         target.insertText(line(Explanation(k)));
         target.insertText(line(Heading(k)));
-        insertEmphasised(target, "Sign: ");
+        insertEmphasised(target, Translated("Reading", KV_TRANSLATABLE("Reading", "Sign: ")));
         target.insertText(line(SignLabel(g)));
-        insertEmphasised(target, "Name: ");
+        insertEmphasised(target, Translated("Reading", KV_TRANSLATABLE("Reading", "Name: ")));
         target.insertText(line(GlyphName(g)));
-        insertEmphasised(target, "Description: ");
+        insertEmphasised(target, Translated("Reading", KV_TRANSLATABLE("Reading", "Description: ")));
         target.insertText(line(line(Description(g))));
     }
 }

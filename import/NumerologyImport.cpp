@@ -4,14 +4,16 @@
 #include "windows/shared/MessageBox.h"
 #include "windows/shared/SilentStep.h"
 
+#include <QCoreApplication>
+
 void NumerologyImport(CommonDialog& CD, QWidget* owner, const std::function<void()>& nextSequence) {
     QString path;
     RunStep([&] {
-        CD.Filter = QStringLiteral("KV Numerelle (*.num)|*.num");
+        CD.Filter = QCoreApplication::translate("NumerologyImport", "KV Numerelle (*.num)") + QStringLiteral("|*.num");
         CD.FilterIndex = 2;
         CD.DefaultExt = QStringLiteral("num");
         CD.Flags = CommonDialog::kHideReadOnly | CommonDialog::kFileMustExist | CommonDialog::kNoReadOnlyReturn;
-        CD.DialogTitle = QStringLiteral("Select the source file");
+        CD.DialogTitle = QCoreApplication::translate("NumerologyImport", "Select the source file");
         CD.FileName = QString();
         CD.CancelError = true;
     });
@@ -22,7 +24,7 @@ void NumerologyImport(CommonDialog& CD, QWidget* owner, const std::function<void
     // The ending is tested case-sensitively; a path too short to test (as
     // after a cancel) goes on as if it passed.
     if (path.size() >= 3 && !path.endsWith(QStringLiteral("num"), Qt::CaseSensitive)) {
-        ShowMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical, MessageButtons::Ok, owner);
+        ShowMessage(QCoreApplication::translate("NumerologyImport", "Please Check The File."), MessageIcon::Critical, MessageButtons::Ok, owner);
         return;
     }
     if (path.isEmpty()) return;

@@ -4,6 +4,7 @@
 #include "startup/Startup.h"
 #include "windows/shared/Accessibility.h"
 #include "windows/shared/Controls.h"
+#include "windows/shared/Language.h"
 
 #include <QApplication>
 
@@ -31,6 +32,8 @@ int RunProgram(int argc, char* argv[], void (*mark)(const char* step)) {
     QApplication::setQuitOnLastWindowClosed(false);
     InstallAccessibility();
     done("style");
+    Language::Install();
+    done("language");
 
     const QuitOnSignals endOnSignals;
     SingleInstance instance;

@@ -219,7 +219,7 @@ StartupResult StartupSequence(SingleInstance& instance, void (*mark)(const char*
         if (mark) mark(step);
     };
     if (!instance.Acquire()) {
-        ShowMessage(QStringLiteral("Application is already running"), MessageIcon::Information);
+        ShowMessage(QCoreApplication::translate("Startup", "Application is already running"), MessageIcon::Information);
         QuitApplication();
         return StartupResult::AlreadyRunning;
     }

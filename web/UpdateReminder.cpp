@@ -7,7 +7,14 @@
 #include "windows/shared/MessageBox.h"
 #include "windows/shared/Quit.h"
 
+#include <QCoreApplication>
+
 namespace modHelp {
+
+QString ReminderQuestion() {
+    return QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
+           QLatin1Char('\r') + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
+}
 
 qint64 DayDistance(const QDate& today, const QDate& stored) { return today.daysTo(stored); }
 
@@ -29,7 +36,7 @@ void UpdateReminder() {
         if (days >= -14 && days <= 14) return;
 
         const MessageAnswer answer =
-            ShowMessage(kReminderQuestion, MessageIcon::Information, MessageButtons::YesNo);
+            ShowMessage(ReminderQuestion(), MessageIcon::Information, MessageButtons::YesNo);
         // The program was ended (logout, kill) while the question was up:
         // nothing was answered.
         if (ApplicationEnded()) return;

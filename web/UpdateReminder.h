@@ -8,8 +8,8 @@
 namespace modHelp {
 
 inline const QString kReminderKey = QStringLiteral("Duration");
-inline const QString kReminderQuestion =
-    QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+// The question, its two sentences apart by a lone carriage return.
+QString ReminderQuestion();
 
 // Calendar days from today to the stored date (negative in the past); the
 // time of day of either plays no part.

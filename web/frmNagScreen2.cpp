@@ -34,14 +34,12 @@ struct Placeholder {
     const char* text;
 };
 
-// Shown in a box until the user types; put back when he leaves it empty.
-const QString kMessagePlaceholder = QStringLiteral("Your Message");
 
 QLineEdit* lineEdit(QWidget* parent, const QString& name, const QString& placeholder, const QRect& rect) {
     auto* box = new QLineEdit(placeholder, parent);
     Controls::Name(box, name, placeholder);
     box->setGeometry(rect);
-    box->setFont(Font({}));
+    box->setFont(TypingFont());
     return box;
 }
 
@@ -88,6 +86,7 @@ frmNagScreen2::frmNagScreen2() {
     buildControls();
     setFixedSize(Twips::Size(11115, 4725));
     Controls::SetClientSizeCentred(this, Twips::Size(11115, 4725));
+    Controls::GiveCaptionsRoom(this);
     load();
 }
 
@@ -95,7 +94,7 @@ frmNagScreen2::~frmNagScreen2() { Forms::Unloaded(this); }
 
 void frmNagScreen2::buildControls() {
     picNagscreen2Icon = new QLabel(this);
-    Controls::Name(picNagscreen2Icon, QStringLiteral("picNagscreen2Icon"), QStringLiteral("KV Yaxkelen"));
+    Controls::Name(picNagscreen2Icon, QStringLiteral("picNagscreen2Icon"), kApplicationTitle);
     picNagscreen2Icon->setGeometry(Rect(360, 120, 540, 540));
     picNagscreen2Icon->setAlignment(Qt::AlignCenter);
 
@@ -119,33 +118,33 @@ void frmNagScreen2::buildControls() {
     }
     Check1->setCursor(ShadedHand());
 
-    cmdClose = Controls::Button(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), Rect(6000, 2760, 1245, 375));
+    cmdClose = Controls::Button(this, QStringLiteral("cmdClose"), tr("E&xit"), Rect(6000, 2760, 1245, 375));
 
     const FontStyle frameCaption{.points = 9.75, .bold = true};
-    Frame2 = Controls::Frame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
+    Frame2 = Controls::Frame(this, QStringLiteral("Frame2"), tr("Refer A Friend"),
                              Rect(120, 3240, 7065, 1455), Colour::kNavy, Colour::kWhite, frameCaption);
-    txtName = lineEdit(Frame2, QStringLiteral("txtName"), QStringLiteral("Your Name"), Rect(85, 360, 3375, 285));
-    txtEmail = lineEdit(Frame2, QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
+    txtName = lineEdit(Frame2, QStringLiteral("txtName"), modTellAFriend::YourName(), Rect(85, 360, 3375, 285));
+    txtEmail = lineEdit(Frame2, QStringLiteral("txtEmail"), modTellAFriend::YourEmail(),
                         Rect(3600, 360, 3375, 285));
     txtFriendName =
-        lineEdit(Frame2, QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"), Rect(85, 720, 3375, 285));
-    txtFriendEmail = lineEdit(Frame2, QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"),
+        lineEdit(Frame2, QStringLiteral("txtFriendName"), modTellAFriend::FriendsName(), Rect(85, 720, 3375, 285));
+    txtFriendEmail = lineEdit(Frame2, QStringLiteral("txtFriendEmail"), modTellAFriend::FriendsEmail(),
                               Rect(3600, 720, 3375, 285));
-    cmdSubmit = Controls::Button(Frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"),
+    cmdSubmit = Controls::Button(Frame2, QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"),
                                  Rect(1920, 1080, 3375, 285));
     // Below the frame's visible area: reached only with the Tab key.
-    txtMessage = new MultiLineBox(kMessagePlaceholder + QStringLiteral("\n"), Frame2);
-    Controls::Name(txtMessage, QStringLiteral("txtMessage"), kMessagePlaceholder);
+    txtMessage = new MultiLineBox(modTellAFriend::YourMessage() + QStringLiteral("\n"), Frame2);
+    Controls::Name(txtMessage, QStringLiteral("txtMessage"), modTellAFriend::YourMessage());
     txtMessage->setGeometry(Rect(4800, 3600, 1815, 495));
-    txtMessage->setFont(Font({}));
+    txtMessage->setFont(TypingFont());
     txtMessage->setTabChangesFocus(true);
 
-    Frame6 = Controls::Frame(this, QStringLiteral("Frame6"), QStringLiteral("Download Tessivane"),
+    Frame6 = Controls::Frame(this, QStringLiteral("Frame6"), tr("Download Tessivane"),
                              Rect(7320, 120, 3735, 4575), Colour::kNavy, Colour::kWhite, frameCaption);
     Label3 = Controls::Label(Frame6, QStringLiteral("Label3"), Text(QStringLiteral("tessivane")),
                              Rect(120, 360, 3495, 3855), Look{Colour::kWhite, FontStyle{.points = 9}});
     lblGoToHome = Controls::LinkLabel(Frame6, QStringLiteral("lblGoToHome"),
-                                      QStringLiteral("Click Here To Visit Tessivane"), Rect(75, 4250, 3585, 210),
+                                      tr("Click Here To Visit Tessivane"), Rect(75, 4250, 3585, 210),
                                       Look{Colour::kYellow, FontStyle{.points = 9, .bold = true, .underline = true}},
                                       ShadedHand());
 
@@ -236,7 +235,7 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             if ((box == txtEmail || box == txtFriendEmail) &&
                 static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
-                ShowMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical,
+                ShowMessage(tr("Email Address Cannot Contain Space"), MessageIcon::Critical,
                             MessageButtons::Ok, this);
                 // Back to the box, with its window active again: not every
                 // desktop hands the activation back when a message closes.

@@ -4,6 +4,7 @@
 #include "web/modHelp.h"
 #include "windows/shared/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUrl>
@@ -19,6 +20,12 @@ bool emptyOr(const QString& value, const QString& placeholder) {
 
 }  // namespace
 
+QString YourName() { return QCoreApplication::translate("modTellAFriend", "Your Name"); }
+QString YourEmail() { return QCoreApplication::translate("modTellAFriend", "Your Email Address"); }
+QString YourMessage() { return QCoreApplication::translate("modTellAFriend", "Your Message"); }
+QString FriendsName() { return QCoreApplication::translate("modTellAFriend", "Friend's Name"); }
+QString FriendsEmail() { return QCoreApplication::translate("modTellAFriend", "Friend's Email Address"); }
+
 QString TrimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -29,18 +36,24 @@ QString TrimBlanks(const QString& text) {
 
 std::optional<QString> CheckReferral(const Referral& r) {
     const auto has = [](const QString& text, QChar c) { return text.contains(c); };
-    if (r.email == r.friendEmail) return QStringLiteral("Please Enter Distinct Email Addresses");
-    if (!has(r.email, QLatin1Char('@')) || !has(r.friendEmail, QLatin1Char('@')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    if (!has(r.email, QLatin1Char('.')) || !has(r.friendEmail, QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    if (emptyOr(r.name, QStringLiteral("Your Name"))) return QStringLiteral("Please Enter Your Name");
-    if (emptyOr(r.email, QStringLiteral("Your Email Address"))) return QStringLiteral("Please Enter Your Email");
-    if (emptyOr(r.message, QStringLiteral("Your Message"))) return QStringLiteral("Please Enter Your Message");
-    if (emptyOr(r.friendName, QStringLiteral("Friend's Name")))
-        return QStringLiteral("Please Enter Your Friend's Name");
-    if (emptyOr(r.friendEmail, QStringLiteral("Friend's Email Address")))
-        return QStringLiteral("Please Enter Your Friend's Email");
+    if (r.email == r.friendEmail) {
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Distinct Email Addresses");
+    }
+    if (!has(r.email, QLatin1Char('@')) || !has(r.friendEmail, QLatin1Char('@')) || !has(r.email, QLatin1Char('.')) ||
+        !has(r.friendEmail, QLatin1Char('.'))) {
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
+    }
+    if (emptyOr(r.name, YourName())) return QCoreApplication::translate("modTellAFriend", "Please Enter Your Name");
+    if (emptyOr(r.email, YourEmail())) return QCoreApplication::translate("modTellAFriend", "Please Enter Your Email");
+    if (emptyOr(r.message, YourMessage())) {
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Message");
+    }
+    if (emptyOr(r.friendName, FriendsName())) {
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Friend's Name");
+    }
+    if (emptyOr(r.friendEmail, FriendsEmail())) {
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Friend's Email");
+    }
     return std::nullopt;
 }
 

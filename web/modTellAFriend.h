@@ -18,6 +18,13 @@ struct Referral {
     QString friendEmail;
 };
 
+// What the form's boxes hold until the user types, in the reader's language.
+QString YourName();
+QString YourEmail();
+QString YourMessage();
+QString FriendsName();
+QString FriendsEmail();
+
 // Blanks (and only blanks) removed at both ends.
 QString TrimBlanks(const QString& text);
 

@@ -32,20 +32,20 @@ WorkingWindow::WorkingWindow(const QString& name, bool minimizeBox) {
 void WorkingWindow::BuildSponsorCaptions(const QRect& frame) {
     fraFullBrand = Controls::Frame(Client(), QStringLiteral("fraFullBrand"), QString(), frame, Colour::kLightBlue,
                                    Colour::kNavy);
-    fraFullBrand->setAccessibleName(QStringLiteral("Sponsor offers"));
+    fraFullBrand->setAccessibleName(tr("Sponsor offers"));
     const Controls::Look look{Colour::kLightGrey, FontStyle{.bold = true, .underline = true}, Qt::AlignHCenter,
                               Colour::kLightBlue};
     // Created back to front: the co-brand caption lies in front.
     lblFullBrand = Controls::LinkLabel(
         fraFullBrand, QStringLiteral("lblFullBrand"),
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                       "Get this software fully branded for your website. Click here for more details."),
+        tr("Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website. Click here for more details."),
         Twips::Rect(120, 165, 6945, 615), look);
     lblCobrand = Controls::LinkLabel(
         fraFullBrand, QStringLiteral("lblCobrand"),
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                       "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
-                       "info on co-branding."),
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+           "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
+           "info on co-branding."),
         Twips::Rect(120, 160, 6945, 615), look);
     ShowSponsor(lblCobrand);
     SetPointerAfterFirstPaint(lblFullBrand, &ShadedHand);
@@ -70,22 +70,22 @@ QAction* WorkingWindow::AddNamedAction(QMenu* menu, const QString& name, const Q
 void WorkingWindow::BuildHelpMenus(const QString& updateCaption, const QString& firstSeparator,
                                    const QString& secondSeparator) {
     using modHelp::Page;
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = AddNamedAction(mnuHelp, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"));
-    mnuVisit = AddNamedAction(mnuHelp, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"));
+    mnuOnline = AddNamedAction(mnuHelp, QStringLiteral("mnuOnline"), tr("&Online Help"));
+    mnuVisit = AddNamedAction(mnuHelp, QStringLiteral("mnuVisit"), tr("&Visit Us Online"));
     mnuHelp->addSeparator()->setObjectName(firstSeparator);
     mnuUpdate = AddNamedAction(mnuHelp, QStringLiteral("mnuUpdate"), updateCaption);
     mnuHelp->addSeparator()->setObjectName(secondSeparator);
-    mnuAbout = AddNamedAction(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"));
+    mnuAbout = AddNamedAction(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Software"));
 
     // A command on the bar itself.
-    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate = menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     // Switched off and never switched on, so it is left off the bar: the
     // bar would claim its access key even hidden, and Alt+O belongs to the
     // main window's import button.
-    mnuMakeMoney = new QAction(QStringLiteral("Make Money &Online"), this);
+    mnuMakeMoney = new QAction(tr("Make Money &Online"), this);
     mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     mnuMakeMoney->setVisible(false);
 

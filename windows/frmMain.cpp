@@ -28,6 +28,7 @@ frmMain::frmMain() : WorkingWindow(QStringLiteral("frmMain"), false) {
     connectHandlers();
 
     Controls::SetClientSizeCentred(this, Twips::Size(7200, 4980));
+    Controls::GiveCaptionsRoom(this);
     txtName->setFocus();
 }
 
@@ -41,50 +42,50 @@ void frmMain::buildControls(QWidget* client) {
 
     Label61 = Controls::LinkLabel(
         client, QStringLiteral("Label61"),
-        Text(QStringLiteral("forum-main")) + QStringLiteral(" Visit ") + SiteHost() + QStringLiteral(" Now"),
+        Text(QStringLiteral("forum-main")) + tr(" Visit %1 Now").arg(SiteHost()),
         Rect(1185, 60, 4830, 585), Look{Colour::kLightGrey, link, Qt::AlignHCenter});
     SetPointerAfterFirstPaint(Label61, &PlainHand);
 
     lblLabel[2] = Controls::Label(
         client, QStringLiteral("lblLabel(2)"),
-        QStringLiteral("Let the Mayan Glyphs help you solve your problems. Enter your problem and get an "
-                       "instant Yaxkelen reading!"),
+        tr("Let the Mayan Glyphs help you solve your problems. Enter your problem and get an "
+           "instant Yaxkelen reading!"),
         Rect(143, 750, 6915, 435), Look{Colour::kYellow, bold, Qt::AlignHCenter});
 
-    Frame1 = Controls::Frame(client, QStringLiteral("Frame1"), QStringLiteral("Personal Details"),
+    Frame1 = Controls::Frame(client, QStringLiteral("Frame1"), tr("Personal Details"),
                              Rect(893, 1300, 5415, 2775), Colour::kLightBlue, Colour::kNavy, bold);
-    lblLabel[0] = Controls::Label(Frame1, QStringLiteral("lblLabel(0)"), QStringLiteral("Name"),
+    lblLabel[0] = Controls::Label(Frame1, QStringLiteral("lblLabel(0)"), tr("Name"),
                                   Rect(180, 435, 555, 195), Look{Colour::kNavy, bold});
     txtName = new QLineEdit(Frame1);
-    Controls::Name(txtName, QStringLiteral("txtName"), QStringLiteral("Name"));
+    Controls::Name(txtName, QStringLiteral("txtName"), tr("Name"));
     txtName->setGeometry(Rect(1880, 360, 3375, 350));
-    txtName->setFont(Font({}));
-    lblLabel[1] = Controls::Label(Frame1, QStringLiteral("lblLabel(1)"), QStringLiteral("Describe the Problem"),
+    txtName->setFont(TypingFont());
+    lblLabel[1] = Controls::Label(Frame1, QStringLiteral("lblLabel(1)"), tr("Describe the Problem"),
                                   Rect(180, 900, 2100, 195), Look{Colour::kNavy, bold});
     txtQuestion = new MultiLineBox(Frame1);
-    Controls::Name(txtQuestion, QStringLiteral("txtQuestion"), QStringLiteral("Describe the Problem"));
+    Controls::Name(txtQuestion, QStringLiteral("txtQuestion"), tr("Describe the Problem"));
     txtQuestion->setGeometry(Rect(200, 1200, 5055, 855));
-    txtQuestion->setFont(Font({}));
+    txtQuestion->setFont(TypingFont());
     txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtQuestion->setTabChangesFocus(true);
-    cmdNext = Controls::Button(Frame1, QStringLiteral("cmdNext"), QStringLiteral("&Get My Yaxkelen Reading"),
+    cmdNext = Controls::Button(Frame1, QStringLiteral("cmdNext"), tr("&Get My Yaxkelen Reading"),
                                Rect(200, 2280, 5055, 350), bold);
 
     BuildSponsorCaptions(Rect(8, 4080, 7185, 855));
 
     // Below the client area at the opening size: seen once the window is made
     // taller, reached by Alt+O all the same.
-    cmdOpen = Controls::Button(client, QStringLiteral("cmdOpen"), QStringLiteral("&Open Previously Saved Reading"),
+    cmdOpen = Controls::Button(client, QStringLiteral("cmdOpen"), tr("&Open Previously Saved Reading"),
                                Rect(120, 5400, 6135, 375), FontStyle{.points = 9.75, .bold = true});
 
-    fraBirthDay = Controls::Frame(client, QStringLiteral("fraBirthDay"), QStringLiteral("* Birth Day"),
+    fraBirthDay = Controls::Frame(client, QStringLiteral("fraBirthDay"), tr("* Birth Day"),
                                   Rect(1440, 5880, 3645, 885), Colour::kWhite, Colour::kDarkGrey, bold);
     const Look small{Colour::kBlack, FontStyle{.face = "MS Sans Serif"}};
-    Label6 = Controls::Label(fraBirthDay, QStringLiteral("Label6"), QStringLiteral("Month"),
+    Label6 = Controls::Label(fraBirthDay, QStringLiteral("Label6"), tr("Month"),
                              Rect(120, 210, 510, 195), small);
-    Label3 = Controls::Label(fraBirthDay, QStringLiteral("Label3"), QStringLiteral("Date"),
+    Label3 = Controls::Label(fraBirthDay, QStringLiteral("Label3"), tr("Date"),
                              Rect(1650, 210, 405, 195), small);
-    Label7 = Controls::Label(fraBirthDay, QStringLiteral("Label7"), QStringLiteral("Year"),
+    Label7 = Controls::Label(fraBirthDay, QStringLiteral("Label7"), tr("Year"),
                              Rect(2610, 210, 390, 195), small);
 
     // The captions come after the controls, as the links of the window.
@@ -98,10 +99,10 @@ void frmMain::buildControls(QWidget* client) {
 }
 
 void frmMain::buildMenus() {
-    nuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    nuFile = menuBar()->addMenu(tr("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
-    mnuExit = AddNamedAction(nuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-    BuildHelpMenus(QStringLiteral("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
+    mnuExit = AddNamedAction(nuFile, QStringLiteral("mnuExit"), tr("E&xit"));
+    BuildHelpMenus(tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
                    QStringLiteral("mnuFileSep2"));
 }
 
@@ -116,7 +117,7 @@ void frmMain::connectHandlers() {
 
 bool frmMain::NameCheck() {
     if (!txtName->text().isEmpty()) return true;  // blanks alone pass
-    ShowMessage(QStringLiteral("Please Enter Your Name"), MessageIcon::Critical, MessageButtons::Ok, this);
+    ShowMessage(tr("Please Enter Your Name"), MessageIcon::Critical, MessageButtons::Ok, this);
     RunStep([this] { txtName->setFocus(); });
     return false;
 }

@@ -67,6 +67,7 @@ frmMayanTarotResult::frmMayanTarotResult() : WorkingWindow(QStringLiteral("frmMa
     connectHandlers();
 
     Controls::SetClientSizeCentred(this, Twips::Size(9795, 7515));
+    Controls::GiveCaptionsRoom(this);
 }
 
 frmMayanTarotResult::~frmMayanTarotResult() { Forms::Unloaded(this); }
@@ -80,8 +81,7 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     // Clickable, but with the system's pointer: this window gives hands to
     // its sponsor captions only.
     Label14 = Controls::LinkLabel(client, QStringLiteral("Label14"),
-                                  Text(QStringLiteral("forum-result")) + QStringLiteral(" Click Here To Visit ") +
-                                      SiteHost() + QStringLiteral(" Now"),
+                                  Text(QStringLiteral("forum-result")) + tr(" Click Here To Visit %1 Now").arg(SiteHost()),
                                   Rect(202, 30, 9390, 195), Look{Colour::kLightGrey, link, Qt::AlignHCenter});
 
     struct Place {
@@ -110,7 +110,7 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     }
 
     RTB = new QTextEdit(client);
-    Controls::Name(RTB, QStringLiteral("RTB"), QStringLiteral("Reading"));
+    Controls::Name(RTB, QStringLiteral("RTB"), tr("Reading"));
     RTB->setGeometry(Rect(6120, 360, 3615, 6255));
     RTB->setReadOnly(true);
     RTB->setAcceptRichText(true);
@@ -123,9 +123,9 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
     RTB->setUndoRedoEnabled(false);
     Controls::MarkFocusAround(RTB);
 
-    cmdExit = Controls::Button(client, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
+    cmdExit = Controls::Button(client, QStringLiteral("cmdExit"), tr("E&xit"),
                                Rect(7560, 6905, 1005, 345));
-    cmdBack = Controls::Button(client, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+    cmdBack = Controls::Button(client, QStringLiteral("cmdBack"), tr("&Back"),
                                Rect(8625, 6905, 1005, 345));
 
     BuildSponsorCaptions(Rect(30, 6650, 7185, 855));
@@ -150,14 +150,14 @@ void frmMayanTarotResult::buildControls(QWidget* client) {
 }
 
 void frmMayanTarotResult::buildMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = AddNamedAction(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
+    mnuPrint = AddNamedAction(mnuFile, QStringLiteral("mnuPrint"), tr("&Print"));
     mnuPrint->setVisible(false);  // switched off, like "Make Money Online"
-    mnuBack = AddNamedAction(mnuFile, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
+    mnuBack = AddNamedAction(mnuFile, QStringLiteral("mnuBack"), tr("&Back"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    mnuExit = AddNamedAction(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-    BuildHelpMenus(QStringLiteral("Check for Software &Update"), QStringLiteral("mnuHelpSep1"),
+    mnuExit = AddNamedAction(mnuFile, QStringLiteral("mnuExit"), tr("E&xit"));
+    BuildHelpMenus(tr("Check for Software &Update"), QStringLiteral("mnuHelpSep1"),
                    QStringLiteral("mnuHelpSep2"));
 }
 
@@ -174,9 +174,10 @@ void frmMayanTarotResult::SetPicture(int box, int number) {
     static_cast<GlyphBox*>(picture)->SetGlyphPicture(IMG, number);
     // Named for those who cannot see it: "Guide: Blue Eagle (Men/Eagle)".
     const auto glyph = static_cast<Glyph>(number - 1);
-    picture->setAccessibleName(QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(box)) + ": " +
-                                                      modMayanTarot::GlyphName(glyph) + " (" +
-                                                      modMayanTarot::SignLabel(glyph) + ")"));
+    picture->setAccessibleName(tr("%1: %2 (%3)", "position: glyph name (sign label)")
+                                   .arg(QString::fromStdString(modMayanTarot::Caption(static_cast<Position>(box))),
+                                        QString::fromStdString(modMayanTarot::GlyphName(glyph)),
+                                        QString::fromStdString(modMayanTarot::SignLabel(glyph))));
 }
 
 void frmMayanTarotResult::Back() {

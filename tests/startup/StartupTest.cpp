@@ -61,7 +61,7 @@ TEST_F(Startup, RemindsBeforeTheMainWindowAndChoosesTheSponsorAfterIt) {
     SingleInstance instance = Instance();
     ASSERT_EQ(StartupSequence(instance), StartupResult::Running);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].request.text, modHelp::kReminderQuestion);
+    EXPECT_EQ(shown[0].request.text, modHelp::ReminderQuestion());
     EXPECT_FALSE(mainLoadedAtQuestion);
     EXPECT_EQ(source.seeds.size(), 1u);
     EXPECT_EQ(source.draws, 1);

@@ -28,7 +28,7 @@ protected:
 
     int Questions() const {
         int count = 0;
-        for (const ShownMessage& message : shown) count += message.request.text == kReminderQuestion ? 1 : 0;
+        for (const ShownMessage& message : shown) count += message.request.text == ReminderQuestion() ? 1 : 0;
         return count;
     }
 

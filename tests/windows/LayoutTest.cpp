@@ -5,10 +5,12 @@
 #include "windows/shared/Twips.h"
 #include "windows/frmAbout.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -147,7 +149,17 @@ TEST_F(Layout, EveryControlStandsWhereItsLayoutPutsIt) {
         ASSERT_NE(window, nullptr);
         auto* control = window->findChild<QWidget*>(QLatin1String(row.control));
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), Twips::Rect(row.left, row.top, row.width, row.height));
+        const QRect laidOut = Twips::Rect(row.left, row.top, row.width, row.height);
+        const auto* label = qobject_cast<QLabel*>(control);
+        if (label && control->width() > laidOut.width()) {
+            // A caption too long for its rectangle in this face takes room to
+            // its right: only as much as its text needs.
+            EXPECT_EQ(control->geometry().topLeft(), laidOut.topLeft());
+            EXPECT_EQ(control->height(), laidOut.height());
+            EXPECT_LE(control->width(), std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())) + 1);
+        } else {
+            EXPECT_EQ(control->geometry(), laidOut);
+        }
         EXPECT_DOUBLE_EQ(control->font().pointSizeF(), row.points);
         EXPECT_EQ(control->font().bold(), row.bold);
         EXPECT_EQ(control->font().underline(), row.underline);

@@ -26,7 +26,17 @@ constexpr double kCentreX = 186;
 constexpr double kColourBaseline = 72;
 constexpr double kNameBaseline = 434;
 constexpr int kLetteringSize = 44;
+constexpr int kSmallestLettering = 20;
 constexpr double kLetteringRoom = 284;
+constexpr double kMostSqueeze = 0.84;
+constexpr double kColourSpacing = 3.0;
+constexpr double kNameSpacing = 0.5;
+// A name on two lines keeps clear of the cartouche's base (down to 378.5)
+// and of the inner rule (from 450). Its lines stand close, since any gap
+// between them comes out of the letters' size.
+constexpr double kNameRoomTop = 381;
+constexpr double kNameRoomBottom = 445;
+constexpr double kLineGap = 0.15;
 const QRectF kCartouche(50, 90, 272, 260);
 constexpr double kRing = 15;
 
@@ -54,33 +64,105 @@ QFont letteringFont(int pixelSize)
     return font;
 }
 
-// Lettering centred on the card, squeezed a little when a name is long and
-// made smaller only when squeezing is not enough, so it is never clipped.
-void drawLettering(QPainter &painter, const QString &text, double baseline, double spacing)
-{
-    constexpr double kMostSqueeze = 0.84;
+struct Line {
+    QPainterPath path;  // baseline at y = 0
     int size = kLetteringSize;
-    QPainterPath path;
     double squeeze = 1.0;
-    for (;; --size) {
-        QFont font = letteringFont(size);
+};
+
+// Lettering squeezed a little when a name is long and made smaller only
+// when squeezing is not enough, so it always fits across the card.
+Line fitLine(const QString &text, double spacing)
+{
+    Line line;
+    for (;; --line.size) {
+        QFont font = letteringFont(line.size);
         font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-        path = QPainterPath();
-        path.addText(0, 0, font, text);
-        const double width = path.boundingRect().width();
-        squeeze = std::min(1.0, kLetteringRoom / width);
-        if (squeeze >= kMostSqueeze || size <= 20)
+        line.path = QPainterPath();
+        line.path.addText(0, 0, font, text);
+        const double width = line.path.boundingRect().width();
+        line.squeeze = std::min(1.0, kLetteringRoom / width);
+        if (line.squeeze >= kMostSqueeze || line.size <= kSmallestLettering)
             break;
     }
-    const QRectF ink = path.boundingRect();
-    QTransform place;
-    place.translate(kCentreX - ink.center().x() * squeeze, baseline);
-    place.scale(squeeze, 1.0);
-    const QPainterPath placed = place.map(path);
+    return line;
+}
 
+// Centres the line on the card with its baseline at `baseline`.
+QPainterPath placeLine(const Line &line, double baseline)
+{
+    const QRectF ink = line.path.boundingRect();
+    QTransform place;
+    place.translate(kCentreX - ink.center().x() * line.squeeze, baseline);
+    place.scale(line.squeeze, 1.0);
+    return place.map(line.path);
+}
+
+void fillLettering(QPainter &painter, const QPainterPath &placed)
+{
     // A faint pressed-in highlight under the letters, as on printed card.
     painter.fillPath(placed.translated(0, 2.5), QColor(255, 250, 236, 150));
     painter.fillPath(placed, kLettering);
+}
+
+void drawLettering(QPainter &painter, const QString &text, double baseline, double spacing)
+{
+    fillLettering(painter, placeLine(fitLine(text, spacing), baseline));
+}
+
+// A name that one line could only hold in small letters goes on two, broken
+// at the space that leaves the longer line shortest, in the room between the
+// cartouche's base and the border. Empty when two lines would be no larger.
+QPainterPath twoLines(const QString &text, double spacing, int oneLineSize)
+{
+    const auto width = [&](const QString &part) {
+        QFont font = letteringFont(kLetteringSize);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        QPainterPath path;
+        path.addText(0, 0, font, part);
+        return path.boundingRect().width();
+    };
+    qsizetype split = -1;
+    double widest = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char(' ')); at > 0; at = text.indexOf(QLatin1Char(' '), at + 1)) {
+        const double wider = std::max(width(text.left(at)), width(text.mid(at + 1)));
+        if (split < 0 || wider < widest) {
+            split = at;
+            widest = wider;
+        }
+    }
+    if (split < 0)
+        return {};
+
+    for (int size = kLetteringSize; size > oneLineSize; --size) {
+        QFont font = letteringFont(size);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        Line first, second;
+        first.path.addText(0, 0, font, text.left(split));
+        second.path.addText(0, 0, font, text.mid(split + 1));
+        const QRectF top = first.path.boundingRect();
+        const QRectF bottom = second.path.boundingRect();
+        // Both lines squeezed alike, so their letters match.
+        first.squeeze = second.squeeze = std::min(1.0, kLetteringRoom / std::max(top.width(), bottom.width()));
+        const double gap = kLineGap * size;
+        const double height = top.height() + gap + bottom.height();
+        if (first.squeeze < kMostSqueeze || height > kNameRoomBottom - kNameRoomTop)
+            continue;
+        const double firstBaseline = (kNameRoomTop + kNameRoomBottom - height) / 2 - top.top();
+        const double secondBaseline = firstBaseline + top.bottom() + gap - bottom.top();
+        QPainterPath both = placeLine(first, firstBaseline);
+        both.addPath(placeLine(second, secondBaseline));
+        return both;
+    }
+    return {};
+}
+
+void drawName(QPainter &painter, const QString &text)
+{
+    const Line line = fitLine(text, kNameSpacing);
+    const QPainterPath broken =
+        line.size < kLetteringSize ? twoLines(text, kNameSpacing, line.size) : QPainterPath();
+    fillLettering(painter, broken.isEmpty() ? placeLine(line, kNameBaseline) : broken);
 }
 
 QPainterPath diamond(QPointF centre, double half)
@@ -256,9 +338,23 @@ QString letteringFamily()
     return QFontInfo(letteringFont(kLetteringSize)).family();
 }
 
-QImage paintCard(int index)
+QString glyphFolder(Language language)
+{
+    return language == Language::Spanish ? QStringLiteral("glyphs/es") : QStringLiteral("glyphs");
+}
+
+CardWords cardWords(int index, Language language)
+{
+    const auto sign = static_cast<size_t>(index);
+    if (language == Language::Spanish)
+        return {QString::fromUtf8(kSpanishLettering[sign].colour), QString::fromUtf8(kSpanishLettering[sign].noun)};
+    return {QString::fromLatin1(kColourWords[sign % 4]), QString::fromLatin1(kDaySigns[sign].name)};
+}
+
+QImage paintCard(int index, Language language)
 {
     const Tones tones = tonesForColour(index);
+    const CardWords words = cardWords(index, language);
     QImage card(kCanvasSize, QImage::Format_ARGB32_Premultiplied);
     card.fill(kCardEdge);
 
@@ -266,22 +362,17 @@ QImage paintCard(int index)
     painter.setRenderHint(QPainter::Antialiasing);
     paintParchment(painter, QRectF(9, 9, 354, 462), 7919u * static_cast<std::uint32_t>(index + 1));
     paintBorder(painter, tones);
-
-    const QString colour = QString::fromLatin1(kColourWords[static_cast<size_t>(index % 4)]);
-    drawLettering(painter, colour, kColourBaseline, 3.0);
-
+    drawLettering(painter, words.colour, kColourBaseline, kColourSpacing);
     paintCartouche(painter, tones);
     paintEmblemLayer(painter, index, tones);
-
-    drawLettering(painter, QString::fromLatin1(kDaySigns[static_cast<size_t>(index)].name),
-                  kNameBaseline, 0.5);
+    drawName(painter, words.noun);
     painter.end();
     return card;
 }
 
-QImage cardForFile(int index)
+QImage cardForFile(int index, Language language)
 {
-    return paintCard(index)
+    return paintCard(index, language)
         .scaled(kFileSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }

@@ -3,6 +3,7 @@
 #include "emblems.h"
 
 #include <QImage>
+#include <QString>
 #include <QSize>
 
 #include <array>
@@ -29,6 +30,36 @@ inline constexpr std::array<DaySign, 20> kDaySigns = {{
 // The colours run Red, White, Blue, Yellow round the twenty signs.
 inline constexpr std::array<const char *, 4> kColourWords = {"RED", "WHITE", "BLUE", "YELLOW"};
 
+// The cards lettered in Spanish, in the same order. The colour word agrees
+// with the noun's gender, so each sign carries its own (UTF-8).
+struct SpanishLettering {
+    const char *colour;
+    const char *noun;
+};
+inline constexpr std::array<SpanishLettering, 20> kSpanishLettering = {{
+    {"ROJO", "Dragón"},       {"BLANCO", "Viento"},           {"AZUL", "Noche"},
+    {"AMARILLA", "Semilla"},  {"ROJA", "Serpiente"},          {"BLANCO", "Enlazador de Mundos"},
+    {"AZUL", "Mano"},         {"AMARILLA", "Estrella"},       {"ROJA", "Luna"},
+    {"BLANCO", "Perro"},      {"AZUL", "Mono"},               {"AMARILLO", "Humano"},
+    {"ROJO", "Caminante del Cielo"}, {"BLANCO", "Mago"},      {"AZUL", "Águila"},
+    {"AMARILLO", "Guerrero"}, {"ROJA", "Tierra"},             {"BLANCO", "Espejo"},
+    {"AZUL", "Tormenta"},     {"AMARILLO", "Sol"},
+}};
+
+enum class Language { English, Spanish };
+
+// Where a language's cards go, relative to the assets folder; every
+// language keeps the English file names.
+QString glyphFolder(Language language);
+
+// The words lettered on a card: the colour word above the picture and the
+// rest of the name below it.
+struct CardWords {
+    QString colour;
+    QString noun;
+};
+CardWords cardWords(int index, Language language);
+
 // The program stretches every card into a 93 x 120 box (186 x 240 on a
 // high-DPI screen) whatever the file's own size, so cards are composed in
 // that proportion, at four times the size, and only squeezed into the
@@ -44,9 +75,9 @@ Tones tonesForColour(int colour);
 QString letteringFamily();
 
 // The card for day sign `index` on the canvas, in its true proportions.
-QImage paintCard(int index);
+QImage paintCard(int index, Language language );
 
 // The same card squeezed to the file's size, ready to be written.
-QImage cardForFile(int index);
+QImage cardForFile(int index, Language language );
 
 } // namespace artwork

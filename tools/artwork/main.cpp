@@ -3,9 +3,12 @@
 //     kv_artwork <assets-folder> [--sheets <prefix>]
 //
 // Everything is painted by code, so running it again gives the same files.
-// Each file is read back and checked after it is written; with --sheets it
-// also writes <prefix>.png (the cards as the program shows them, with the
-// icons) and <prefix>-raw.png (the cards as stored) for review.
+// The cards are drawn twice: lettered in English into glyphs/ and in Spanish
+// into glyphs/es/. Each file is read back and checked after it is written;
+// with --sheets it also writes, for review, <prefix>.png (the English cards
+// as the program shows them, with the icons), <prefix>-es.png (the Spanish
+// cards as shown, then at double size as on a high-DPI screen) and
+// <prefix>-raw.png and <prefix>-es-raw.png (the cards as stored).
 
 #include "cards.h"
 #include "icofile.h"
@@ -80,31 +83,37 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-// The glyph's name as lettered on the card: "Red Dragon", "White Wind"...
+// The glyph's name as lettered on the English card: "Red Dragon", "White Wind"...
 QString glyphName(int index)
 {
-    const QString colour = QString::fromLatin1(kColourWords[index % 4]);
-    return colour.left(1) + colour.mid(1).toLower() + QLatin1Char(' ') + QString::fromLatin1(kDaySigns[index].name);
+    const CardWords words = cardWords(index, Language::English);
+    return words.colour.left(1) + words.colour.mid(1).toLower() + QLatin1Char(' ') + words.noun;
 }
 
-void writeCard(const QString &path, int index, Checks &checks)
+void writeCard(const QString &path, int index, Language language, Checks &checks)
 {
+    // Every language's card keeps the English name in its comment: that is
+    // how a picture is told apart, whatever is lettered on it.
     const QString name = glyphName(index);
+    const CardWords words = cardWords(index, language);
+    const QString lettered = language == Language::English
+                                 ? QString()
+                                 : QStringLiteral(", lettered %1 / %2").arg(words.colour, words.noun);
     QImageWriter writer(path, "jpeg");
     writer.setQuality(kJpegQuality);
     writer.setOptimizedWrite(true);
     // The name goes into the file's comment too, so that anything reading
     // the picture can tell which glyph it shows without looking at it.
     writer.setText(QStringLiteral("Glyph"), name);
-    const bool written = writer.write(cardForFile(index));
+    const bool written = writer.write(cardForFile(index, language));
 
     QImageReader reader(path);
     const QSize size = reader.size();
-    Check &check = checks.add(path, QString::fromLatin1("JPEG %1x%2 q%3, %4")
+    Check &check = checks.add(path, QString::fromLatin1("JPEG %1x%2 q%3, %4%5")
                                         .arg(size.width())
                                         .arg(size.height())
                                         .arg(kJpegQuality)
-                                        .arg(name));
+                                        .arg(name, lettered));
     if (!written)
         check.problem = writer.errorString();
     else if (reader.format() != "jpeg" || size != kFileSize)
@@ -173,61 +182,97 @@ void drawChecker(QPainter &painter, const QRect &area)
                                                                                  : QColor(0xf4, 0xf4, 0xf4));
 }
 
-bool writeSheets(const QString &assets, const QString &prefix)
+constexpr int kSheetGap = 10;
+const QColor kSheetBackground(0x44, 0x47, 0x4d);
+
+std::vector<QImage> readCards(const QString &assets, Language language)
 {
-    constexpr int kGap = 10;
-    constexpr int kColumns = 10;
-    const QColor background(0x44, 0x47, 0x4d);
     std::vector<QImage> cards;
     for (const DaySign &sign : kDaySigns)
-        cards.emplace_back(assets + QStringLiteral("/glyphs/") + QString::fromLatin1(sign.file));
+        cards.emplace_back(assets + QLatin1Char('/') + glyphFolder(language) + QLatin1Char('/') +
+                           QString::fromLatin1(sign.file));
+    return cards;
+}
+
+// The cards in rows of `columns`, each stretched to `cell` the way the
+// program stretches them. Returns the height used.
+int drawCards(QPainter &painter, const std::vector<QImage> &cards, int top, QSize cell, int columns)
+{
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const QPoint at(kSheetGap + static_cast<int>(i % columns) * (cell.width() + kSheetGap),
+                        top + static_cast<int>(i / columns) * (cell.height() + kSheetGap));
+        painter.drawImage(at, cards[i].size() == cell
+                                  ? cards[i]
+                                  : cards[i].scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    const int rows = (static_cast<int>(cards.size()) + columns - 1) / columns;
+    return rows * (cell.height() + kSheetGap);
+}
+
+QImage storedCards(const std::vector<QImage> &cards)
+{
+    constexpr int kColumns = 10;
+    QImage raw(kSheetGap + kColumns * (kFileSize.width() + kSheetGap), kSheetGap + 2 * (kFileSize.height() + kSheetGap),
+               QImage::Format_RGB32);
+    raw.fill(kSheetBackground);
+    QPainter painter(&raw);
+    drawCards(painter, cards, kSheetGap, kFileSize, kColumns);
+    return raw;
+}
+
+bool writeSheets(const QString &assets, const QString &prefix)
+{
+    constexpr int kColumns = 10;
+    const std::vector<QImage> cards = readCards(assets, Language::English);
+    const std::vector<QImage> spanish = readCards(assets, Language::Spanish);
+    const int sheetWidth = kSheetGap + kColumns * (kShownSize.width() + kSheetGap);
 
     // As the program shows them: stretched into 93 x 120.
     const QImage icon(assets + QStringLiteral("/icons/kvyaxkelen.ico"), "ico");
     const QImage plain(assets + QStringLiteral("/icons/hand-plain.ico"), "ico");
     const QImage shaded(assets + QStringLiteral("/icons/hand-shaded.ico"), "ico");
-    const int cardsHeight = 2 * (kShownSize.height() + kGap);
-    QImage sheet(kGap + kColumns * (kShownSize.width() + kGap), kGap + cardsHeight + 2 * (256 + kGap),
-                 QImage::Format_RGB32);
-    sheet.fill(background);
+    const int cardsHeight = 2 * (kShownSize.height() + kSheetGap);
+    QImage sheet(sheetWidth, kSheetGap + cardsHeight + 2 * (256 + kSheetGap), QImage::Format_RGB32);
+    sheet.fill(kSheetBackground);
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (size_t i = 0; i < cards.size(); ++i) {
-        const QPoint at(kGap + static_cast<int>(i % kColumns) * (kShownSize.width() + kGap),
-                        kGap + static_cast<int>(i / kColumns) * (kShownSize.height() + kGap));
-        painter.drawImage(at, cards[i].scaled(kShownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
-    int x = kGap;
-    const int y = kGap + cardsHeight;
+    drawCards(painter, cards, kSheetGap, kShownSize, kColumns);
+    int x = kSheetGap;
+    const int y = kSheetGap + cardsHeight;
     painter.drawImage(QPoint(x, y), icon);
-    x += 32 + kGap;
+    x += 32 + kSheetGap;
     for (const QImage &picture : {icon, plain, shaded}) {
         const QRect box(x, y, 128, 128);
         drawChecker(painter, box);
         painter.drawImage(box.topLeft(), enlarged(picture, 4));
-        x += 128 + kGap;
+        x += 128 + kSheetGap;
     }
-    int iconX = kGap;
+    int iconX = kSheetGap;
     for (int size : kIconSizes) {
         const QImage png(assets + QStringLiteral("/icons/hicolor/%1x%1/apps/kvyaxkelen.png").arg(size));
-        const QRect box(iconX, y + 128 + kGap, size, size);
+        const QRect box(iconX, y + 128 + kSheetGap, size, size);
         drawChecker(painter, box);
         painter.drawImage(box.topLeft(), png);
-        iconX += size + kGap;
+        iconX += size + kSheetGap;
     }
     painter.end();
 
-    // As stored: 120 x 184.
-    QImage raw(kGap + kColumns * (kFileSize.width() + kGap), kGap + 2 * (kFileSize.height() + kGap),
-               QImage::Format_RGB32);
-    raw.fill(background);
-    painter.begin(&raw);
-    for (size_t i = 0; i < cards.size(); ++i)
-        painter.drawImage(QPoint(kGap + static_cast<int>(i % kColumns) * (kFileSize.width() + kGap),
-                                 kGap + static_cast<int>(i / kColumns) * (kFileSize.height() + kGap)),
-                          cards[i]);
+    // The Spanish cards as shown, then at 186 x 240 as on a high-DPI screen,
+    // where the long names are easiest to judge.
+    const QSize doubled = kShownSize * 2;
+    constexpr int kDoubledColumns = 5;
+    QImage es(sheetWidth, kSheetGap + cardsHeight + 4 * (doubled.height() + kSheetGap), QImage::Format_RGB32);
+    es.fill(kSheetBackground);
+    painter.begin(&es);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int shown = drawCards(painter, spanish, kSheetGap, kShownSize, kColumns);
+    drawCards(painter, spanish, kSheetGap + shown, doubled, kDoubledColumns);
     painter.end();
-    return sheet.save(prefix + QStringLiteral(".png")) && raw.save(prefix + QStringLiteral("-raw.png"));
+
+    // As stored: 120 x 184.
+    return sheet.save(prefix + QStringLiteral(".png")) && es.save(prefix + QStringLiteral("-es.png")) &&
+           storedCards(cards).save(prefix + QStringLiteral("-raw.png")) &&
+           storedCards(spanish).save(prefix + QStringLiteral("-es-raw.png"));
 }
 
 int usage()
@@ -266,15 +311,19 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    constexpr std::array<Language, 2> kLanguages = {Language::English, Language::Spanish};
     const QDir root(assets);
-    for (const QString &folder : {QStringLiteral("glyphs"), QStringLiteral("icons")})
-        root.mkpath(folder);
+    for (Language language : kLanguages)
+        root.mkpath(glyphFolder(language));
+    root.mkpath(QStringLiteral("icons"));
     for (int size : kIconSizes)
         root.mkpath(QStringLiteral("icons/hicolor/%1x%1/apps").arg(size));
 
     Checks checks(assets);
-    for (int i = 0; i < static_cast<int>(kDaySigns.size()); ++i)
-        writeCard(root.filePath(QStringLiteral("glyphs/") + QString::fromLatin1(kDaySigns[i].file)), i, checks);
+    for (Language language : kLanguages)
+        for (int i = 0; i < static_cast<int>(kDaySigns.size()); ++i)
+            writeCard(root.filePath(glyphFolder(language) + QLatin1Char('/') + QString::fromLatin1(kDaySigns[i].file)),
+                      i, language, checks);
 
     // Sizes: 6 + 16 of directory, 40 of header, the palette, the pixels and
     // the 128-byte mask.

@@ -9,6 +9,7 @@
 #include "web/UpdateReminder.h"
 #include "windows/shared/Controls.h"
 #include "windows/shared/Forms.h"
+#include "windows/shared/Language.h"
 #include "windows/shared/MessageBox.h"
 #include "windows/frmAbout.h"
 #include "windows/frmMain.h"
@@ -58,6 +59,7 @@ void saveModal(const QString& name, const std::function<void()>& open) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(Controls::ProgramStyle());
+    Language::Install();
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
@@ -80,7 +82,7 @@ int main(int argc, char* argv[]) {
     saveModal(QStringLiteral("about"), [&] { frmAbout::ShowModal(&main); });
     saveModal(QStringLiteral("message-name"), [&] { main.NextSequence(); });
     saveModal(QStringLiteral("message-update"), [] {
-        ShowMessage(modHelp::kReminderQuestion, MessageIcon::Information, MessageButtons::YesNo);
+        ShowMessage(modHelp::ReminderQuestion(), MessageIcon::Information, MessageButtons::YesNo);
     });
 
     main.txtName->setText(QStringLiteral("Ana"));

@@ -1,5 +1,6 @@
 #include "windows/shared/CommonDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -37,7 +38,8 @@ public:
             const QFileInfo info(chosen.first());
             if (info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner))) {
                 QMessageBox::warning(this, windowTitle(),
-                                     tr("%1\nThis file is read-only. Choose another file.").arg(info.fileName()));
+                                     QCoreApplication::translate("CommonDialog", "%1\nThis file is read-only. Choose another file.")
+                                         .arg(info.fileName()));
                 return;
             }
         }

@@ -2,9 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -12,8 +15,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
-#include <QApplication>
 
+#include <algorithm>
 #include <cmath>
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
@@ -76,6 +79,7 @@ QString ClickLabel::pictureKey() const {
 
 void ClickLabel::drawText(QPainter& painter) const {
     if (autoFillBackground()) painter.fillRect(rect(), palette().color(backgroundRole()));
+    painter.setFont(font());
     int flags = QStyle::visualAlignment(layoutDirection(), alignment());
     if (wordWrap()) flags |= Qt::TextWordWrap;
     style()->drawItemText(&painter, contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin())),
@@ -243,6 +247,34 @@ private:
 }  // namespace
 
 void MarkFocusAround(QWidget* control) { new FocusRing(control); }
+
+void GiveCaptionsRoom(QWidget* window) {
+    // Containers take their size from the window's layout.
+    if (QLayout* layout = window->layout()) layout->activate();
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const QFontMetricsF metrics(label->font(), label);
+        if (label->text().isEmpty() || label->height() >= 2 * metrics.lineSpacing()) continue;
+        const qreal needed = metrics.horizontalAdvance(label->text()) + 2 * label->margin();
+        if (needed <= label->width()) continue;
+        // The room on the label's line between its neighbours.
+        const QRect own = label->geometry();
+        int left = 0;
+        int right = label->parentWidget()->width();
+        for (const QObject* child : label->parentWidget()->children()) {
+            const auto* other = qobject_cast<const QWidget*>(child);
+            if (!other || other == label || other->isWindow() || other->isHidden()) continue;
+            const QRect rect = other->geometry();
+            if (rect.bottom() < own.top() || rect.top() > own.bottom()) continue;
+            if (rect.right() < own.left()) left = std::max(left, rect.right() + 1);
+            if (rect.left() > own.right()) right = std::min(right, rect.left());
+        }
+        const int width = std::min(static_cast<int>(std::ceil(needed)), right - left);
+        int x = own.left();
+        if (label->alignment() & Qt::AlignHCenter) x = own.center().x() + 1 - width / 2;
+        x = std::clamp(x, left, right - width);
+        if (width > own.width()) label->setGeometry(x, own.top(), width, own.height());
+    }
+}
 
 namespace {
 

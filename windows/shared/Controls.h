@@ -126,6 +126,12 @@ void KeepControlsApart(QWidget* window);
 // the theme, the style or the application's palette changes while the
 // window is open.
 void KeepReadable(QWidget* window, const std::function<void()>& apply);
+// Where a caption is longer than its one-line rectangle (the layout was
+// drawn for Verdana and for English), it takes the empty room beside it: to
+// the right, or to both sides where it is centred, up to its nearest
+// neighbour on that line or its container's edge. Captions that fit keep
+// their rectangle.
+void GiveCaptionsRoom(QWidget* window);
 // Draws a ring just outside a control while it has the keyboard, for a
 // control whose style marks no focus (the read-only reading box). The ring
 // is painted by the control's parent, so it adds nothing a screen reader

@@ -1,8 +1,10 @@
 #include "windows/shared/Resources.h"
 
 #include "engine/Catalogue.h"
+#include "windows/shared/Language.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QUrl>
@@ -59,26 +61,40 @@ QCursor ShadedHand() {
 
 namespace {
 
+// The picture, lettered in the reader's language where the program has it
+// so lettered.
 QString glyphFile(int number) {
-    return QStringLiteral(":/glyphs/") +
-           QString::fromStdString(modMayanTarot::PictureName(static_cast<Glyph>(number - 1)));
+    const QString name = QString::fromStdString(modMayanTarot::PictureName(static_cast<Glyph>(number - 1)));
+    const QString lettered = QStringLiteral(":/glyphs/%1/%2").arg(Language::Current(), name);
+    return QFile::exists(lettered) ? lettered : QStringLiteral(":/glyphs/") + name;
+}
+
+// Decoded (and scaled) once for the whole run: every result window shows
+// them again. A change of language, as in tests, lets them go.
+struct GlyphPictures {
+    QString language;
+    std::array<QPixmap, GlyphCount> decoded;
+    std::array<QPixmap, GlyphCount> scaled;
+};
+
+GlyphPictures& glyphPictures() {
+    static GlyphPictures pictures;
+    if (pictures.language != Language::Current()) pictures = GlyphPictures{Language::Current(), {}, {}};
+    return pictures;
 }
 
 }  // namespace
 
 QPixmap GlyphPicture(int number) {
     if (number < 1 || number > GlyphCount) throw std::out_of_range("no glyph picture " + std::to_string(number));
-    // Decoded once for the whole run: every result window shows them again.
-    static std::array<QPixmap, GlyphCount> pictures;
-    QPixmap& picture = pictures[static_cast<std::size_t>(number - 1)];
+    QPixmap& picture = glyphPictures().decoded[static_cast<std::size_t>(number - 1)];
     if (picture.isNull()) picture = QPixmap(glyphFile(number));
     return picture;
 }
 
 QPixmap GlyphPicture(int number, const QSize& size) {
-    const QPixmap& picture = GlyphPicture(number);
-    static std::array<QPixmap, GlyphCount> scaled;
-    QPixmap& fitted = scaled[static_cast<std::size_t>(number - 1)];
+    const QPixmap picture = GlyphPicture(number);
+    QPixmap& fitted = glyphPictures().scaled[static_cast<std::size_t>(number - 1)];
     if (fitted.size() != size && !picture.isNull()) {
         fitted = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
@@ -88,22 +104,42 @@ QPixmap GlyphPicture(int number, const QSize& size) {
 QString Text(const QString& name) {
     QFile file(QStringLiteral(":/text/") + name + QStringLiteral(".txt"));
     if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("missing text " + name.toStdString());
-    return QString::fromUtf8(file.readAll()).trimmed();
+    // The English text is its own key in the translation.
+    return QCoreApplication::translate("Text", QString::fromUtf8(file.readAll()).trimmed().toUtf8().constData());
 }
 
 QString SiteBase() { return QStringLiteral(KV_SITE_BASE); }
 
 QString SiteHost() { return QUrl(SiteBase()).host(); }
 
+namespace {
+
+// The windows were laid out for Verdana (and a few captions for MS Sans
+// Serif), which Linux does not have: fontconfig puts whatever face the
+// desktop prefers in their place, and most are taller or wider (under Noto
+// Sans, KDE's, captions lost their lower half). DejaVu Sans keeps Verdana's
+// proportions and the package depends on it, so every desktop shows the
+// layout as drawn; characters it lacks still come from other faces.
+QString faceFor(const char* /* the layout's face */) { return QStringLiteral("DejaVu Sans"); }
+
+}  // namespace
+
 QFont Font(const FontStyle& style) {
-    QFont font(QString::fromLatin1(style.face));
-    // Latin text is set without a shaping engine: it only adds kerning, at
-    // half the cost of laying a reading out. Scripts that need shaping
-    // (Arabic, Indic names typed into a box) still get it.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    QFont font(faceFor(style.face));
+    // The program's own Latin text is set without a shaping engine: it only
+    // adds kerning, at half the cost of laying a reading out. Not where a
+    // translation writes in a script that needs shaping, and never for what
+    // the user types (TypingFont).
+    if (Language::OwnTextIsLatin()) font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(style.points);
     font.setBold(style.bold);
     font.setUnderline(style.underline);
+    return font;
+}
+
+QFont TypingFont() {
+    QFont font = Font({});
+    font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 

@@ -32,7 +32,8 @@ QPixmap GlyphPicture(int number);
 // for the run: every reading's window shows the same five sizes again.
 QPixmap GlyphPicture(int number, const QSize& size);
 
-// Publisher's texts kept as content (assets/text/<name>.txt).
+// Publisher's texts kept as content (assets/text/<name>.txt), in the
+// reader's language.
 QString Text(const QString& name);
 
 // The publisher's site: the base address fixed at build time, and the host
@@ -58,6 +59,9 @@ struct FontStyle {
     const char* face = "Verdana";
 };
 
+// The face for the program's own texts.
 QFont Font(const FontStyle& style);
+// The face for what the user types: set as its script needs, whatever it is.
+QFont TypingFont();
 
 }  // namespace Resources
