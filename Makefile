@@ -20,7 +20,7 @@ RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev libfontconfig-de
 TEST_PACKAGES := $(RUN_PACKAGES) \
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev \
     xvfb xauth xdotool x11-utils openbox faketime \
-    clang libclang-rt-14-dev file desktop-file-utils lintian appstream
+    clang libclang-rt-14-dev file desktop-file-utils lintian appstream git locales
 
 CMAKE_FLAGS ?=
 
