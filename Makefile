@@ -20,7 +20,7 @@ RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev libfontconfig-de
 TEST_PACKAGES := $(RUN_PACKAGES) \
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev \
     xvfb xauth xdotool x11-utils openbox faketime qt6-wayland \
-    clang libclang-rt-14-dev file desktop-file-utils lintian appstream
+    clang libclang-rt-14-dev file desktop-file-utils lintian appstream git locales
 
 CMAKE_FLAGS ?=
 
@@ -88,10 +88,11 @@ test-release: build-all
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) | tee ctest-summary.txt; exit $${PIPESTATUS[0]}
 
 # The Debian package of the release build, left here for apt install ./<file>.
+# cpack gives the package's own members the modes the umask leaves them.
 package: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target kvyaxkelen
 	@rm -rf $(BUILD_DIR)/deb
-	@cpack -G DEB --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/deb > /dev/null
+	@umask 022 && cpack -G DEB --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/deb > /dev/null
 	@cp $(BUILD_DIR)/deb/kvyaxkelen_*.deb .
 	@cd $(BUILD_DIR)/deb && echo "Built $$(ls kvyaxkelen_*.deb)"
 
