@@ -20,7 +20,8 @@ RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev libfontconfig-de
 TEST_PACKAGES := $(RUN_PACKAGES) \
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev \
     xvfb xauth xdotool x11-utils openbox faketime qt6-wayland \
-    clang libclang-rt-14-dev file desktop-file-utils lintian appstream git locales
+    clang libclang-rt-14-dev file desktop-file-utils lintian appstream git locales \
+    fonts-noto-core fonts-liberation2
 
 CMAKE_FLAGS ?=
 

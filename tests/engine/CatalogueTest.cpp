@@ -1,4 +1,9 @@
 #include "engine/Catalogue.h"
+#include "engine/Descriptions.h"
+#include "engine/Translation.h"
+
+#include <QDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +12,7 @@
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -56,15 +62,21 @@ constexpr std::array<DescriptionRule, GlyphCount> kDescriptionRules{{
 }};
 
 // Lower-case words with punctuation stripped: a word is a run of letters and
-// digits, and an apostrophe inside it ("don't") stays; anything else, hyphens
-// and the single quotes around glyph names included, separates words.
+// digits (any byte of a UTF-8 sequence counts as a letter, so "dragón" is one
+// word), and an apostrophe inside it ("don't") stays; anything else, hyphens
+// and the single quotes around glyph names included, separates words. Only
+// ASCII letters are lower-cased.
 std::vector<std::string> words(std::string_view text) {
-    const auto isAlnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    const auto isLetter = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 || static_cast<unsigned char>(c) >= 0x80;
+    };
     std::vector<std::string> result;
     std::string word;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (isAlnum(c)) word += static_cast<char>(std::tolower(static_cast<unsigned char>(c))); else if (c == '\'' && !word.empty() && i + 1 < text.size() && isAlnum(text[i + 1])) {
+        if (isLetter(c)) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (c == '\'' && !word.empty() && i + 1 < text.size() && isLetter(text[i + 1])) {
             word += c;
         } else if (!word.empty()) {
             result.push_back(std::move(word));
@@ -74,6 +86,60 @@ std::vector<std::string> words(std::string_view text) {
     if (!word.empty()) result.push_back(std::move(word));
     return result;
 }
+
+// Every language the program speaks: English, its own, and each compiled
+// translation, whose texts reach the catalogue as they do in the program.
+class Language {
+public:
+    explicit Language(std::string code, std::unique_ptr<QTranslator> translator = nullptr)
+        : code_(std::move(code)), translator_(std::move(translator)) {}
+    const std::string& code() const { return code_; }
+    bool english() const { return !translator_; }
+
+    // Fills the catalogue in this language for as long as it lives.
+    class Speaking {
+    public:
+        explicit Speaking(const Language& language) {
+            current() = language.translator_.get();
+            SetTranslation(current() ? translated : nullptr);
+        }
+        ~Speaking() {
+            current() = nullptr;
+            SetTranslation(nullptr);
+        }
+        Speaking(const Speaking&) = delete;
+        Speaking& operator=(const Speaking&) = delete;
+
+    private:
+        static const QTranslator*& current() {
+            static const QTranslator* translator = nullptr;
+            return translator;
+        }
+        static std::string translated(const char* context, const char* text) {
+            const QString translation = current()->translate(context, text);
+            return translation.isEmpty() ? std::string(text) : translation.toStdString();
+        }
+    };
+
+private:
+    std::string code_;
+    std::unique_ptr<QTranslator> translator_;
+};
+
+std::vector<Language> languages() {
+    std::vector<Language> all;
+    all.emplace_back("en");
+    const QDir folder(QStringLiteral(KV_TRANSLATIONS));
+    for (const QString& file : folder.entryList({QStringLiteral("kvyaxkelen_*.qm")}, QDir::Files)) {
+        auto translator = std::make_unique<QTranslator>();
+        EXPECT_TRUE(translator->load(folder.filePath(file))) << file.toStdString();
+        all.emplace_back(file.mid(11).chopped(3).toStdString(), std::move(translator));
+    }
+    EXPECT_GT(all.size(), 1u) << "no translation in " << KV_TRANSLATIONS;
+    return all;
+}
+
+std::string DescriptionInEnglish(Glyph g) { return std::string(kDescriptionTexts[static_cast<std::size_t>(g)]); }
 
 constexpr Glyph kNone = -1;
 
@@ -213,84 +279,104 @@ TEST(Catalogue, ClosingsFollowTheCompanionsTable) {
         EXPECT_NE(answer.challenge, a) << GlyphName(row.best);
     }
 
-    // Each text names other glyphs only in its last two sentences, in single
-    // quotes, exactly its row's companions with the best one first, and it
-    // ends on them: the last sentence names at least one.
-    for (Glyph g = 0; g < GlyphCount; ++g) {
-        const std::string& text = Description(g);
-        SCOPED_TRACE("glyph " + std::to_string(g));
-        std::vector<std::size_t> sentenceEnds;
-        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-            if ((text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ') sentenceEnds.push_back(i);
-        }
-        const std::size_t lastSentence = sentenceEnds.empty() ? 0 : sentenceEnds.back() + 2;
-        const std::size_t closing = sentenceEnds.size() < 2 ? 0 : sentenceEnds[sentenceEnds.size() - 2] + 2;
-
-        std::vector<std::pair<std::size_t, Glyph>> named;
-        for (Glyph other = 0; other < GlyphCount; ++other) {
-            if (other == g) continue;
-            const std::string& name = GlyphName(other);
-            for (auto pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
-                EXPECT_TRUE(pos > 0 && text[pos - 1] == '\'' && text.compare(pos + name.size(), 1, "'") == 0)
-                    << name << " without its single quotes";
-                EXPECT_GE(pos, closing) << name << " named before the closing";
-                named.emplace_back(pos, other);
+    // In every language, each text names other glyphs only in its last two
+    // sentences, in single quotes, exactly its row's companions (by their
+    // names in that language) with the best one first, and it ends on them:
+    // the last sentence names at least one.
+    for (const Language& language : languages()) {
+        const Language::Speaking speaking(language);
+        SCOPED_TRACE("language " + language.code());
+        for (Glyph g = 0; g < GlyphCount; ++g) {
+            const std::string& text = Description(g);
+            SCOPED_TRACE("glyph " + std::to_string(g));
+            EXPECT_EQ(text.find_first_of("\r\n\t"), std::string::npos);
+            if (!language.english()) {
+                EXPECT_NE(text, DescriptionInEnglish(g)) << "not translated";
             }
-        }
-        std::sort(named.begin(), named.end());
-        std::vector<Glyph> namedGlyphs;
-        for (const auto& [position, glyph] : named) namedGlyphs.push_back(glyph);
-        std::vector<Glyph> expected;
-        for (const Glyph companion : {companionsOf(g).best, companionsOf(g).challenge}) {
-            if (companion != kNone) expected.push_back(companion);
-        }
-        EXPECT_EQ(namedGlyphs, expected);
-        if (!named.empty()) {
-            EXPECT_GE(named.back().first, lastSentence) << "the text does not close on its companions";
+            std::vector<std::size_t> sentenceEnds;
+            for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+                if ((text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ') sentenceEnds.push_back(i);
+            }
+            const std::size_t lastSentence = sentenceEnds.empty() ? 0 : sentenceEnds.back() + 2;
+            const std::size_t closing = sentenceEnds.size() < 2 ? 0 : sentenceEnds[sentenceEnds.size() - 2] + 2;
+
+            std::vector<std::pair<std::size_t, Glyph>> named;
+            for (Glyph other = 0; other < GlyphCount; ++other) {
+                if (other == g) continue;
+                const std::string& name = GlyphName(other);
+                for (auto pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
+                    EXPECT_TRUE(pos > 0 && text[pos - 1] == '\'' && text.compare(pos + name.size(), 1, "'") == 0)
+                        << name << " without its single quotes";
+                    EXPECT_GE(pos, closing) << name << " named before the closing";
+                    named.emplace_back(pos, other);
+                }
+            }
+            std::sort(named.begin(), named.end());
+            std::vector<Glyph> namedGlyphs;
+            for (const auto& [position, glyph] : named) namedGlyphs.push_back(glyph);
+            std::vector<Glyph> expected;
+            for (const Glyph companion : {companionsOf(g).best, companionsOf(g).challenge}) {
+                if (companion != kNone) expected.push_back(companion);
+            }
+            EXPECT_EQ(namedGlyphs, expected);
+            if (!named.empty()) {
+                EXPECT_GE(named.back().first, lastSentence) << "the text does not close on its companions";
+            }
         }
     }
 }
 
 TEST(Catalogue, NoThreeWordRunIsSharedByMoreThanThreeDescriptions) {
     // A run is three consecutive words (see words()) of a description, none of
-    // them part of its fixed opening or of a glyph's name, and not all of them
-    // small words. Runs that many texts share read as a template.
-    const std::set<std::string> smallWords{"a",  "an", "the", "you", "your", "are", "is",
-                                           "be", "to", "of",  "in",  "on",   "and", "or",
-                                           "with", "for", "as", "that", "it", "have", "has"};
-    std::vector<std::vector<std::string>> names;
-    for (Glyph g = 0; g < GlyphCount; ++g) names.push_back(words(GlyphName(g)));
-    std::map<std::string, std::set<Glyph>> textsByRun;
-    for (Glyph g = 0; g < GlyphCount; ++g) {
-        const std::vector<std::string> text = words(Description(g));
-        std::vector<bool> excluded(text.size(), false);
-        const std::string_view opening = kDescriptionRules[static_cast<std::size_t>(g)].opening;
-        std::fill_n(excluded.begin(), std::min(words(opening).size(), text.size()), true);
-        for (const auto& name : names) {
-            for (std::size_t i = 0; i + name.size() <= text.size(); ++i) {
-                if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(i))) {
-                    std::fill_n(excluded.begin() + static_cast<std::ptrdiff_t>(i), name.size(), true);
+    // them part of its fixed opening (English has them) or of a glyph's name,
+    // and not all of them small words of its language. Runs that many texts
+    // share read as a template.
+    const std::map<std::string, std::set<std::string>> smallWords{
+        {"en", {"a", "an", "the", "you", "your", "are", "is", "be", "to", "of", "in", "on", "and", "or", "with",
+                "for", "as", "that", "it", "have", "has"}},
+        {"es", {"el",  "la",  "los", "las", "un",  "una", "unos", "unas", "de",  "del", "al", "a",   "en",
+                "y",   "e",   "o",   "u",   "que", "tu",  "tus",  "te",   "ti",  "se",  "su", "sus", "es",
+                "son", "ser", "eres", "con", "por", "para", "lo", "le", "les", "como", "no", "más", "mas",
+                "muy", "sin"}},
+    };
+    for (const Language& language : languages()) {
+        const Language::Speaking speaking(language);
+        SCOPED_TRACE("language " + language.code());
+        ASSERT_EQ(smallWords.count(language.code()), 1u) << "no small words for " << language.code();
+        const std::set<std::string>& small = smallWords.at(language.code());
+        std::vector<std::vector<std::string>> names;
+        for (Glyph g = 0; g < GlyphCount; ++g) names.push_back(words(GlyphName(g)));
+        std::map<std::string, std::set<Glyph>> textsByRun;
+        for (Glyph g = 0; g < GlyphCount; ++g) {
+            const std::vector<std::string> text = words(Description(g));
+            std::vector<bool> excluded(text.size(), false);
+            if (language.english()) {
+                const std::string_view opening = kDescriptionRules[static_cast<std::size_t>(g)].opening;
+                std::fill_n(excluded.begin(), std::min(words(opening).size(), text.size()), true);
+            }
+            for (const auto& name : names) {
+                for (std::size_t i = 0; i + name.size() <= text.size(); ++i) {
+                    if (std::equal(name.begin(), name.end(), text.begin() + static_cast<std::ptrdiff_t>(i))) {
+                        std::fill_n(excluded.begin() + static_cast<std::ptrdiff_t>(i), name.size(), true);
+                    }
+                }
+            }
+            const auto counts = [&](std::size_t i) { return !excluded[i]; };
+            const auto isSmall = [&](std::size_t i) { return small.count(text[i]) != 0; };
+            for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+                if (counts(i) && counts(i + 1) && counts(i + 2) && !(isSmall(i) && isSmall(i + 1) && isSmall(i + 2))) {
+                    textsByRun[text[i] + ' ' + text[i + 1] + ' ' + text[i + 2]].insert(g);
                 }
             }
         }
-        const auto counts = [&](std::size_t i) { return !excluded[i]; };
-        const auto small = [&](std::size_t i) { return smallWords.count(text[i]) != 0; };
-        for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
-            if (counts(i) && counts(i + 1) && counts(i + 2) && !(small(i) && small(i + 1) && small(i + 2))) {
-                textsByRun[text[i] + ' ' + text[i + 1] + ' ' + text[i + 2]].insert(g);
+        for (const auto& [run, glyphs] : textsByRun) {
+            if (glyphs.size() > 3) {
+                std::string which;
+                for (const Glyph g : glyphs) which += ' ' + std::to_string(g);
+                ADD_FAILURE() << '"' << run << "\" appears in the descriptions of glyphs" << which;
             }
         }
     }
-    int shared = 0;
-    for (const auto& [run, glyphs] : textsByRun) {
-        if (glyphs.size() > 3) {
-            ++shared;
-            std::string which;
-            for (const Glyph g : glyphs) which += ' ' + std::to_string(g);
-            ADD_FAILURE() << '"' << run << "\" appears in the descriptions of glyphs" << which;
-        }
-    }
-    EXPECT_EQ(shared, 0);
 }
 
 TEST(Catalogue, FillingWritesTheSameValuesAgain) {

@@ -6,9 +6,11 @@
 #include "web/Settings.h"
 #include "web/modHelp.h"
 
+#include <QClipboard>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -517,4 +519,50 @@ TEST(Program, AWholeSessionLeavesNothingBehindButItsSettings) {
         << "no settings kept";
     EXPECT_EQ(configAfter, configBefore);
     EXPECT_EQ(Contents(shared.fileName()), otherPrograms);
+}
+
+TEST(Program, ASpanishLocaleGetsASpanishReadingAndAFrenchOneAnEnglishOne) {
+    struct Case {
+        const char* language;  // LANGUAGE, or nothing
+        const char* locale;    // LANG
+        const char* reading;   // the access key of the reading button
+        const char* exit;      // and of the result window's Exit
+        QString opening;       // how the reading begins
+        QString guide;         // the first position's explanation
+    };
+    const Case cases[] = {
+        {"es", "es_MX.UTF-8", "alt+o", "alt+s", QStringLiteral("Lectura KV Yaxkelen"), QStringLiteral("Posición Guía:")},
+        {"", "fr_FR.UTF-8", "alt+g", "alt+x", QStringLiteral("KV Yaxkelen Reading"), QStringLiteral("Guide Position:")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        ProgramHome home;
+        QProcessEnvironment env = home.Environment();
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) env.remove(QString::fromLatin1(variable));
+        if (*c.language) env.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(c.language));
+        env.insert(QStringLiteral("LANG"), QString::fromLatin1(c.locale));
+        RealProgram program(env, {.keepOutput = true});
+        const QString main = program.WaitForWindow(kWindowTitle);
+        ASSERT_FALSE(main.isEmpty());
+        Keys(main, {});
+        Type(QStringLiteral("Ana"));
+        Keys(main, {QString::fromLatin1(c.reading)});
+        const QString result = program.WaitForWindowOfWidth(kWindowTitle, 653);
+        ASSERT_FALSE(result.isEmpty()) << "no reading";
+        // The reading, copied as a user would: it has the keyboard.
+        QGuiApplication::clipboard()->clear();
+        QString reading;
+        for (int i = 0; i < 50 && reading.isEmpty(); ++i) {
+            Keys(result, {QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
+            reading = QGuiApplication::clipboard()->text();
+        }
+        EXPECT_TRUE(reading.startsWith(c.opening)) << reading.left(80).toStdString();
+        EXPECT_TRUE(reading.contains(c.guide)) << reading.left(200).toStdString();
+        Keys(result, {QString::fromLatin1(c.exit)});
+        const QString exitScreen = program.WaitForWindowOfWidth(kWindowTitle, 741);
+        ASSERT_FALSE(exitScreen.isEmpty());
+        Keys(exitScreen, {QStringLiteral("space")});
+        ASSERT_TRUE(program.WaitForExit());
+        ExpectNoOutput(program);
+    }
 }

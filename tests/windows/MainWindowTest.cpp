@@ -6,13 +6,15 @@
 #include "windows/shared/Controls.h"
 
 #include <QClipboard>
+#include <QGlyphRun>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTextLayout>
 
 using namespace modMayanTarot;
 
@@ -185,4 +187,49 @@ TEST_F(MainWindow, PastingFromAnEmptyClipboardInsertsNothingAndCrashesNothing) {
     QGuiApplication::clipboard()->setText(QStringLiteral("rain"));
     QTest::keyClick(main.txtQuestion, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(main.txtQuestion->toPlainText(), QStringLiteral("rain"));
+}
+
+namespace {
+
+// The glyphs a text is set in with a face, and where they stand.
+std::vector<std::pair<quint32, QPointF>> SetIn(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<std::pair<quint32, QPointF>> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) glyphs.emplace_back(indexes[i], positions[i]);
+    }
+    return glyphs;
+}
+
+}  // namespace
+
+TEST_F(MainWindow, WhatTheUserTypesIsShapedAsItsScriptNeeds) {
+    // Arabic joined, Hebrew points and Thai marks in place, a decomposed
+    // accent on its letter.
+    const QStringList names{QStringLiteral("محمد"), QStringLiteral("שָׁלוֹם"), QStringLiteral("สวัสดี"),
+                            QStringLiteral("Nguye\u0302\u0303n")};
+    // A face that skips shaping sets Arabic apart, or this test proves nothing.
+    QFont unshaped = Resources::TypingFont();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    QFont shaped = Resources::TypingFont();
+    shaped.setStyleStrategy(QFont::PreferDefault);
+    ASSERT_NE(SetIn(unshaped, names[0]), SetIn(shaped, names[0]));
+
+    frmMain& main = Forms::Load<frmMain>();
+    frmNagScreen2& exitScreen = Forms::Load<frmNagScreen2>();
+    std::vector<QWidget*> boxes{main.txtName, main.txtQuestion, exitScreen.txtMessage};
+    for (QLineEdit* box : exitScreen.findChildren<QLineEdit*>()) boxes.push_back(box);
+    for (QWidget* box : boxes) {
+        for (const QString& name : names) {
+            QFont reference = box->font();
+            reference.setStyleStrategy(QFont::PreferDefault);
+            EXPECT_EQ(SetIn(box->font(), name), SetIn(reference, name))
+                << box->objectName().toStdString() << ": " << name.toStdString();
+        }
+    }
 }
