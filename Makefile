@@ -3,7 +3,7 @@
 #   make test   install what is missing, build and run every test headless
 #   make package   the release build as a Debian package, kvyaxkelen_<version>_amd64.deb
 # Further targets: make build, make screenshots, make bench, make fuzz,
-# make artwork, make clean.
+# make translations, make artwork, make clean.
 
 SHELL := /bin/bash
 
@@ -16,7 +16,8 @@ MAKEFLAGS += --no-print-directory
 
 # What building and running the program needs; the tests, benchmarks and
 # package check need the rest.
-RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core libxcursor1
+RUN_PACKAGES := g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools libfontconfig-dev libgl-dev \
+    fonts-dejavu-core libxcursor1 qt6-translations-l10n
 TEST_PACKAGES := $(RUN_PACKAGES) \
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev \
     xvfb xauth xdotool x11-utils openbox faketime qt6-wayland \
@@ -36,7 +37,7 @@ RELEASE_FLAGS = -DCMAKE_BUILD_TYPE=Release -DKV_WERROR=ON \
     -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 
 .PHONY: deps deps-test configure configure-all build build-all run test test-asan test-fuzz fuzz test-release \
-    package screenshots artwork bench clean
+    package screenshots translations artwork bench clean
 
 deps:
 	@tools/install-deps $(RUN_PACKAGES)
@@ -97,11 +98,17 @@ package: configure
 	@cp $(BUILD_DIR)/deb/kvyaxkelen_*.deb .
 	@cd $(BUILD_DIR)/deb && echo "Built $$(ls kvyaxkelen_*.deb)"
 
-# PNG pictures of every window, at normal and double scale, in build/screenshots.
+# PNG pictures of every window, at normal and double scale, in English in
+# build/screenshots and in Spanish in build/screenshots/es.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target kv_screenshots
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/kv_screenshots $(BUILD_DIR)/screenshots
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/screenshots/kv_screenshots $(BUILD_DIR)/screenshots
+	@for language in en es; do \
+	    folder=$(BUILD_DIR)/screenshots$$([ $$language = en ] || echo /$$language); \
+	    for scale in 1 2; do \
+	        LANGUAGE=$$language LC_ALL= LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale \
+	            $(BUILD_DIR)/tools/screenshots/kv_screenshots $$folder || exit 1; \
+	    done; \
+	done
 
 # Every benchmark, on a virtual X display, as one table; the build's own
 # output goes to a log, shown only when the build fails.
@@ -109,6 +116,11 @@ bench: configure-all
 	@cmake --build $(BUILD_DIR) -j $(JOBS) > $(BUILD_DIR)/bench-build.log 2>&1 || \
 	    { tail -n 40 $(BUILD_DIR)/bench-build.log; echo "build failed: $(BUILD_DIR)/bench-build.log"; exit 1; }
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/bench_report
+
+# Brings the translators' files (assets/translations/*.ts) up to date with
+# the texts in the sources; edit them with Qt Linguist (linguist).
+translations: configure
+	@cmake --build $(BUILD_DIR) --target update_translations
 
 # Draws the glyph pictures and icons in assets/ afresh.
 artwork: configure

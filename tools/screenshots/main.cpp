@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -81,6 +82,7 @@ int main(int argc, char* argv[]) {
     save(main, QStringLiteral("main"));
     saveModal(QStringLiteral("about"), [&] { frmAbout::ShowModal(&main); });
     saveModal(QStringLiteral("message-name"), [&] { main.NextSequence(); });
+    saveModal(QStringLiteral("file-dialog"), [&] { main.cmdOpen->click(); });
     saveModal(QStringLiteral("message-update"), [] {
         ShowMessage(modHelp::ReminderQuestion(), MessageIcon::Information, MessageButtons::YesNo);
     });
