@@ -166,7 +166,13 @@ void frmNagScreen2::buildControls() {
 
     connect(cmdClose, &QPushButton::clicked, this, [] { QuitApplication(); });
     connect(cmdSubmit, &QPushButton::clicked, this,
-            [this] { RunStep([this] { modTellAFriend::SendReferral(*this); }); });
+            [this] {
+                RunStep([this] {
+                    modTellAFriend::SendReferral({txtName->text(), txtEmail->text(), MessageText(),
+                                                  txtFriendName->text(), txtFriendEmail->text()},
+                                                 this);
+                });
+            });
     // However it is ticked (a click, Space, a screen reader's "toggle"), the
     // box never stays ticked: a tick opens the page once.
     connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {

@@ -1,12 +1,9 @@
 #include "web/modTellAFriend.h"
 
-#include "web/frmNagScreen2.h"
 #include "web/modHelp.h"
 #include "windows/shared/MessageBox.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -65,12 +62,11 @@ QString ReferralAddress(const Referral& r) {
            QStringLiteral("&taf5=") + encoded(r.friendEmail) + QStringLiteral("&taf6=") + encoded(site);
 }
 
-void SendReferral(frmNagScreen2& screen) {
-    const Referral referral{TrimBlanks(screen.txtName->text()), TrimBlanks(screen.txtEmail->text()),
-                            TrimBlanks(screen.MessageText()), TrimBlanks(screen.txtFriendName->text()),
-                            TrimBlanks(screen.txtFriendEmail->text())};
+void SendReferral(const Referral& typed, QWidget* form) {
+    const Referral referral{TrimBlanks(typed.name), TrimBlanks(typed.email), TrimBlanks(typed.message),
+                            TrimBlanks(typed.friendName), TrimBlanks(typed.friendEmail)};
     if (const auto problem = CheckReferral(referral)) {
-        ShowMessage(*problem, MessageIcon::Critical, MessageButtons::Ok, &screen);
+        ShowMessage(*problem, MessageIcon::Critical, MessageButtons::Ok, form);
         return;
     }
     modHelp::OpenWebPage(ReferralAddress(referral));

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class frmNagScreen2;
+class QWidget;
 
 namespace modTellAFriend {
 
@@ -36,8 +36,9 @@ std::optional<QString> CheckReferral(const Referral& referral);
 // arrives exactly as typed, whatever "&", "=", "#" or line breaks it holds.
 QString ReferralAddress(const Referral& referral);
 
-// The step behind "Refer A Friend Now": takes the five values from the form,
-// checks them (telling the user what is wrong) and opens the referral page.
-void SendReferral(frmNagScreen2& screen);
+// The step behind "Refer A Friend Now": takes the five values as the form
+// holds them, blanks removed at both ends, checks them (telling the user
+// what is wrong, over `form`) and opens the referral page.
+void SendReferral(const Referral& typed, QWidget* form);
 
 }  // namespace modTellAFriend
