@@ -1,12 +1,9 @@
 # Turns assets/descriptions/glyph-NN.txt into a C++ source holding the
 # texts as raw string literals. Run with -DSOURCE_DIR=... -DOUTPUT=...
+include(${CMAKE_CURRENT_LIST_DIR}/../tools/GeneratedFiles.cmake)
 set(body "")
 foreach(index RANGE 0 19)
-    if(index LESS 10)
-        set(name "glyph-0${index}.txt")
-    else()
-        set(name "glyph-${index}.txt")
-    endif()
+    kv_glyph_file(name ${index})
     file(READ "${SOURCE_DIR}/${name}" text)
     # One paragraph: a trailing line end left by an editor is not part of it.
     string(REGEX REPLACE "[\r\n]+$" "" text "${text}")
@@ -21,10 +18,4 @@ foreach(index RANGE 0 19)
     string(APPEND body "    R\"kvtext(${text})kvtext\",\n")
 endforeach()
 set(content "// Generated from assets/descriptions; edit those files instead.\n#include \"engine/Descriptions.h\"\n\nnamespace modMayanTarot {\nconst std::array<std::string_view, 20> kDescriptionTexts = {\n${body}};\n}\n")
-# Only touch the output when it changes, so an unchanged text rebuilds nothing.
-if(EXISTS "${OUTPUT}")
-    file(READ "${OUTPUT}" old)
-endif()
-if(NOT "${old}" STREQUAL "${content}")
-    file(WRITE "${OUTPUT}" "${content}")
-endif()
+kv_write_if_changed("${OUTPUT}" "${content}")

@@ -7,6 +7,8 @@
 #
 # Run with -DASSETS=<assets folder> -DLANGUAGE=<code> -DOUTPUT=<file.ts>.
 
+include(${CMAKE_CURRENT_LIST_DIR}/../GeneratedFiles.cmake)
+
 function(kv_xml out text)
     string(REPLACE "&" "&amp;" text "${text}")
     string(REPLACE "<" "&lt;" text "${text}")
@@ -40,11 +42,7 @@ endfunction()
 
 set(descriptions "")
 foreach(index RANGE 0 19)
-    if(index LESS 10)
-        set(name "glyph-0${index}.txt")
-    else()
-        set(name "glyph-${index}.txt")
-    endif()
+    kv_glyph_file(name ${index})
     kv_message(message "${ASSETS}/descriptions/${name}" "${ASSETS}/descriptions/${LANGUAGE}/${name}" FALSE)
     string(APPEND descriptions "${message}")
 endforeach()
@@ -59,10 +57,4 @@ foreach(english ${english_texts})
 endforeach()
 
 set(content "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"${LANGUAGE}\">\n<context>\n    <name>Description</name>\n${descriptions}</context>\n<context>\n    <name>Text</name>\n${texts}</context>\n</TS>\n")
-# Only touch the output when it changes, so that nothing is rebuilt for nothing.
-if(EXISTS "${OUTPUT}")
-    file(READ "${OUTPUT}" old)
-endif()
-if(NOT "${old}" STREQUAL "${content}")
-    file(WRITE "${OUTPUT}" "${content}")
-endif()
+kv_write_if_changed("${OUTPUT}" "${content}")
