@@ -353,7 +353,7 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
     <message>
         <location line="+5"/>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Pon la marca de tu sitio en este programa.  Gana lealtad y tráfico para tu sitio. Aquí va su nombre &amp;&amp;  enlace. Detalles en la &quot;Ayuda&quot;.    Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Pon la marca de tu sitio en este programa. Gana lealtad y tráfico para tu sitio: aquí van su nombre y su enlace. Detalles en la &quot;Ayuda&quot;. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -391,7 +391,7 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
     <message>
         <location filename="../../windows/frmAbout.cpp" line="+36"/>
         <source>KV Yaxkelen Reading is a divinatory software that gives your tarot reading with the help of the Mayan Astrology glyphs. The different directions have different significances in the generated reading. This reading can help your prepare yourself to face life with a confidence.</source>
-        <translation>KV Yaxkelen Reading es un programa adivinatorio que te da tu lectura de tarot con los glifos de la astrología maya. Cada dirección tiene su propio significado en la lectura. Esta lectura puede ayudarte a enfrentar la vida con confianza.</translation>
+        <translation>KV Yaxkelen es un programa adivinatorio que te da tu lectura de tarot con los glifos de la astrología maya. Cada dirección tiene su propio significado en la lectura. Esta lectura puede ayudarte a enfrentar la vida con confianza.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -417,7 +417,7 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../../windows/frmMain.cpp" line="+44"/>
+        <location filename="../../windows/frmMain.cpp" line="+45"/>
         <source> Visit %1 Now</source>
         <translation> Visita %1 ahora</translation>
     </message>
@@ -497,14 +497,14 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
 <context>
     <name>frmMayanTarotResult</name>
     <message>
-        <location filename="../../windows/frmMayanTarotResult.cpp" line="+83"/>
+        <location filename="../../windows/frmMayanTarotResult.cpp" line="+84"/>
         <source> Click Here To Visit %1 Now</source>
         <translation> Haz clic para visitar %1</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Reading</source>
-        <translation>Lectura</translation>
+        <translation>Tu lectura</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -543,7 +543,7 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
 <context>
     <name>frmNagScreen2</name>
     <message>
-        <location filename="../../web/frmNagScreen2.cpp" line="+120"/>
+        <location filename="../../web/frmNagScreen2.cpp" line="+121"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -568,7 +568,7 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
         <translation>Visita Tessivane ahora</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+97"/>
         <source>Email Address Cannot Contain Space</source>
         <translation>La dirección de correo no puede tener espacios</translation>
     </message>
@@ -589,7 +589,7 @@ Este archivo es de solo lectura. Elige otro archivo.</translation>
 <context>
     <name>modTellAFriend</name>
     <message>
-        <location filename="../../web/modTellAFriend.cpp" line="+23"/>
+        <location filename="../../web/modTellAFriend.cpp" line="+20"/>
         <source>Your Name</source>
         <translation>Tu nombre</translation>
     </message>

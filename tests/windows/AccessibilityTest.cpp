@@ -6,12 +6,13 @@
 #include "windows/shared/Controls.h"
 #include "windows/frmAbout.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QCheckBox>
-#include <QAbstractScrollArea>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -24,6 +25,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -259,6 +261,17 @@ QColor Behind(const QWidget* control) {
     return control->palette().color(QPalette::Window);
 }
 
+// A style that tells the theme's palette as its standard one, as Qt's GTK
+// theme does under a dark desktop theme.
+class ThemedStyle final : public QProxyStyle {
+public:
+    explicit ThemedStyle(const QPalette& palette) : QProxyStyle(QStringLiteral("Fusion")), palette_(palette) {}
+    QPalette standardPalette() const override { return palette_; }
+
+private:
+    QPalette palette_;
+};
+
 QPalette Themed(const QColor& window, const QColor& text, const QColor& base) {
     QPalette palette;
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) palette.setColor(role, window);
@@ -294,7 +307,8 @@ std::vector<Seen> Look(const QPalette* switchedTo = nullptr) {
             const QString name = window->objectName() + QLatin1Char('.') + control->objectName();
             if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
                 seen.push_back({name, Ratio(label->palette().color(QPalette::WindowText), Behind(label)), 0});
-            } else if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control)) {
+            } else if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control) ||
+                       qobject_cast<QCheckBox*>(control)) {
                 const QPalette& p = control->palette();
                 seen.push_back({name, Ratio(p.color(QPalette::Text), p.color(QPalette::Base)),
                                 Ratio(p.color(QPalette::Base), Behind(control->parentWidget()))});
@@ -317,11 +331,15 @@ TEST_F(Accessibility, CaptionsBoxesAndButtonsStayReadableUnderDarkAndHighContras
     const QPalette original = QApplication::palette();
     const std::vector<Seen> light = Look();
     ASSERT_GT(light.size(), 40u);
-    const std::pair<const char*, QPalette> themes[] = {
-        {"dark (Adwaita)", Themed(QColor(0x32, 0x32, 0x32), QColor(0xf0, 0xf0, 0xf0), QColor(0x24, 0x24, 0x24))},
-        {"high contrast", Themed(Qt::black, Qt::white, Qt::black)},
+    const QString originalStyle = QApplication::style()->name();
+    const QPalette dark = Themed(QColor(0x32, 0x32, 0x32), QColor(0xf0, 0xf0, 0xf0), QColor(0x24, 0x24, 0x24));
+    const std::tuple<const char*, QPalette, bool> themes[] = {
+        {"dark (Adwaita)", dark, false},
+        {"dark, style's palette dark too (GTK theme)", dark, true},
+        {"high contrast", Themed(Qt::black, Qt::white, Qt::black), false},
     };
-    for (const auto& [theme, palette] : themes) {
+    for (const auto& [theme, palette, styled] : themes) {
+        if (styled) QApplication::setStyle(new ThemedStyle(palette));
         // Windows built under the theme, and windows open as the desktop
         // switches to it.
         for (const bool whileOpen : {false, true}) {
@@ -342,6 +360,7 @@ TEST_F(Accessibility, CaptionsBoxesAndButtonsStayReadableUnderDarkAndHighContras
                 }
             }
         }
+        if (styled) QApplication::setStyle(originalStyle);
     }
     QApplication::setPalette(original);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHash>
@@ -194,13 +195,15 @@ QColor BackgroundBehind(const QWidget* control) {
 }
 
 void KeepApartFrom(QWidget* control, const QColor& background) {
-    // Boxes show their Base colour, buttons their Button colour. 3 to 1 is
-    // what a control's edge needs to be made out, or as much as the light
-    // theme the windows were drawn for gives it.
-    const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
+    // Boxes (and a check box's mark) show their Base colour, buttons their
+    // Button colour. 3 to 1 is what a control's edge needs to be made out,
+    // or as much as the light theme the windows were drawn for gives it:
+    // white boxes and Fusion's light grey buttons. (Not the style's own
+    // standard palette: under a desktop's dark theme that is dark too.)
+    const bool button = qobject_cast<QPushButton*>(control) != nullptr;
     const QPalette::ColorRole face = button ? QPalette::Button : QPalette::Base;
     const QPalette::ColorRole text = button ? QPalette::ButtonText : QPalette::Text;
-    const QColor lightFace = control->style()->standardPalette().color(face);
+    const QColor lightFace = button ? QColor(0xef, 0xef, 0xef) : QColor(0xff, 0xff, 0xff);
     if (Contrast(control->palette().color(face), background) >= std::min(3.0, Contrast(lightFace, background))) return;
     QPalette palette = control->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -317,7 +320,7 @@ void KeepReadable(QWidget* window, const std::function<void()>& apply) {
 void KeepControlsApart(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control) ||
-            qobject_cast<QPushButton*>(control)) {
+            qobject_cast<QPushButton*>(control) || qobject_cast<QCheckBox*>(control)) {
             KeepApartFrom(control, BackgroundBehind(control->parentWidget()));
         }
     }
