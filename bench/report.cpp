@@ -25,7 +25,8 @@ QJsonObject runJson(const QString& program, const QStringList& arguments, const 
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/") + program, arguments);
     if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        std::fprintf(stderr, "%s failed\n", qPrintable(program));
+        std::fprintf(stderr, "%s failed (LANGUAGE=%s): %s\n", qPrintable(program), qPrintable(language),
+                     process.readAllStandardError().trimmed().constData());
         anyFailed = true;
         return {};
     }
