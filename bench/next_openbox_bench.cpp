@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -41,17 +42,53 @@ std::optional<QList<QByteArray>> await(QProcess& process, const char* word, int 
     return std::nullopt;
 }
 
+// Up once the window the manager names on the root window exists: one that
+// ran before (the previous run's) leaves the name of a window gone.
 bool windowManagerUp(Display* display) {
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long left = 0;
-    unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
-                                          &format, &items, &left, &data);
-    if (data) XFree(data);
-    return status == Success && items == 1;
+    const auto named = [&](Window window, Window* found) {
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0;
+        unsigned long left = 0;
+        unsigned char* data = nullptr;
+        const int status =
+            XGetWindowProperty(display, window, check, 0, 1, False, XA_WINDOW, &type, &format, &items, &left, &data);
+        const bool ok = status == Success && items == 1 && data;
+        if (ok) *found = *reinterpret_cast<Window*>(data);
+        if (data) XFree(data);
+        return ok;
+    };
+    Window child = 0;
+    Window self = 0;
+    // A gone window makes the request fail; errors are not fatal here.
+    const auto previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const bool up = named(DefaultRootWindow(display), &child) && named(child, &self) && self == child;
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return up;
+}
+
+// The titles of the windows on the screen, to say what stood in the way.
+std::string windowTitles(Display* display) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::string titles;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return titles;
+    for (unsigned int i = 0; i < count; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            XWindowAttributes attributes{};
+            XGetWindowAttributes(display, children[i], &attributes);
+            titles += std::string(titles.empty() ? "" : ", ") + name +
+                      (attributes.map_state == IsViewable ? "" : " (not mapped)");
+            XFree(name);
+        }
+    }
+    if (children) XFree(children);
+    return titles;
 }
 
 struct Figures {
@@ -111,7 +148,8 @@ int main(int argc, char* argv[]) {
             for (int reading = 0; reading < 6; ++reading) {
                 const auto ready = await(process, "ready");
                 if (!ready || ready->size() < 3) {
-                    std::fprintf(stderr, "%s: no main window\n", qPrintable(subjects[subject]));
+                    std::fprintf(stderr, "%s: no main window (windows up: %s)\n", qPrintable(subjects[subject]),
+                                 windowTitles(display).c_str());
                     return 1;
                 }
                 XTestFakeMotionEvent(display, -1, ready->at(1).toInt(), ready->at(2).toInt(), 0);
