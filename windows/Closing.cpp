@@ -11,3 +11,5 @@ bool ExitScreenVisible() {
     const frmNagScreen2* screen = Forms::Loaded<frmNagScreen2>();
     return screen && screen->isVisible();
 }
+
+QWidget* ExitScreen() { return Forms::Loaded<frmNagScreen2>(); }

@@ -8,5 +8,10 @@ void ShowExitScreen();
 // Next and Back: hide the exit screen, loading it (hidden) the first time.
 void HideExitScreen();
 
+class QWidget;
+
 // Whether the exit screen is loaded and shown.
 bool ExitScreenVisible();
+
+// The exit screen, if loaded.
+QWidget* ExitScreen();

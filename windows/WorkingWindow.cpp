@@ -13,8 +13,57 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Resources;
+
+namespace {
+
+// Runs `then` once `window` is on the screen, at once if it already is. A
+// window manager maps a new window in its own time, and a busy one (as
+// openbox is while it reloads the keyboard map) may take seconds; until it
+// has, the window that leaves would leave the user with none.
+class OnScreenWatch final : public QObject {
+public:
+    OnScreenWatch(QWindow* window, QObject* context, std::function<void()> then)
+        : QObject(context), window_(window), then_(std::move(then)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Expose) {
+            // Queued: the window paints its first frame before the other goes.
+            QTimer::singleShot(0, this, [this] {
+                if (!then_ || !window_ || !window_->isExposed()) return;
+                window_->removeEventFilter(this);
+                const std::function<void()> then = std::move(then_);
+                deleteLater();
+                then();
+            });
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWindow> window_;
+    std::function<void()> then_;
+};
+
+bool OnScreen(const QWidget* window) {
+    const QWindow* handle = window ? window->windowHandle() : nullptr;
+    return !handle || handle->isExposed();
+}
+
+void WhenOnScreen(QWidget* window, QObject* context, std::function<void()> then) {
+    if (OnScreen(window)) {
+        then();
+        return;
+    }
+    new OnScreenWatch(window->windowHandle(), context, std::move(then));
+}
+
+}  // namespace
 
 WorkingWindow::WorkingWindow(const QString& name, bool minimizeBox) {
     Forms::MakeUnloadable(this);
@@ -122,19 +171,31 @@ void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
     QWidget* next = nullptr;
     RunStep([&] { next = showNext(); });
     if (!next || !next->isVisible()) return;
-    RunStep([this] {
-        handingOver_ = true;
-        close();
+    WhenOnScreen(next, this, [this] {
+        RunStep([this] {
+            handingOver_ = true;
+            close();
+        });
+        RunStep([] { HideExitScreen(); });
     });
-    RunStep([] { HideExitScreen(); });
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event) {
     // A close is never refused. Any close but a hand-over, or the program
     // ending, passes the run to the exit screen; should that not come up,
     // the run ends here rather than going on without a window.
-    const bool toExitScreen = !handingOver_ && !ApplicationEnded();
+    // This window stays until the exit screen is on the screen; asked again
+    // meanwhile, it goes at once.
+    const bool toExitScreen = !handingOver_ && !leaving_ && !ApplicationEnded();
     const bool exitScreenUp = toExitScreen && RunStep([] { ShowExitScreen(); }) && ExitScreenVisible();
+    if (exitScreenUp && !OnScreen(ExitScreen())) {
+        event->ignore();
+        leaving_ = true;
+        WhenOnScreen(ExitScreen(), this, [this] {
+            if (isVisible()) RunStep([this] { close(); });
+        });
+        return;
+    }
     event->accept();
     Unload();
     if (toExitScreen && !exitScreenUp) QuitApplication();

@@ -74,6 +74,7 @@ private:
     void finishDressing();
 
     bool handingOver_ = false;
+    bool leaving_ = false;  // for the exit screen, once it is on the screen
     bool dressed_ = false;
     std::vector<std::pair<QPointer<QWidget>, QCursor (*)()>> pointers_;
 };

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kMainWidth = 480;    // 7200 twips
 constexpr int kResultWidth = 653;  // 9795 twips
+constexpr int kExitScreenWidth = 741;
 
 // A window's frame on the screen, title bar included; empty until the
 // window manager has framed it.
@@ -46,8 +47,8 @@ QPoint OffCentre(const QString& window) {
 }
 
 class WindowManager : public ::testing::Test {
-private:
-    const Openbox manager_;
+protected:
+    Openbox manager_;
 };
 
 }  // namespace
@@ -67,6 +68,36 @@ TEST_F(WindowManager, WindowsOpenWithTheirFrameCentredOnTheScreen) {
     ASSERT_FALSE(result.isEmpty());
     const QPoint resultOff = OffCentre(result);
     EXPECT_LE(resultOff.manhattanLength(), 1) << "result window off by " << resultOff.x() << ", " << resultOff.y();
+}
+
+// A window manager maps a new window in its own time, seconds when it is busy
+// (openbox is, while it reloads the keyboard map). Until it has, the window
+// the user leaves stays on the screen: Next, then Exit, each asked while the
+// manager is stopped.
+TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
+    ProgramHome home;
+    RealProgram program(home);
+    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    ASSERT_FALSE(main.isEmpty());
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    const auto leaveWhileStopped = [&](const QString& window, const QString& key, int nextWidth) {
+        manager_.Pause();
+        Keys(window, {key});
+        QThread::msleep(1000);
+        const QStringList meanwhile = program.Windows(kWindowTitle);
+        manager_.Resume();
+        EXPECT_EQ(meanwhile, QStringList{window}) << "no window on the screen while the next one waited";
+        const QString next = program.WaitForWindowOfWidth(kWindowTitle, nextWidth);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000 && program.Windows(kWindowTitle) != QStringList{next}) QThread::msleep(50);
+        EXPECT_EQ(program.Windows(kWindowTitle), QStringList{next}) << "the window left did not go";
+        return next;
+    };
+    const QString result = leaveWhileStopped(main, QStringLiteral("alt+g"), kResultWidth);
+    ASSERT_FALSE(result.isEmpty());
+    EXPECT_FALSE(leaveWhileStopped(result, QStringLiteral("alt+x"), kExitScreenWidth).isEmpty());
 }
 
 namespace {

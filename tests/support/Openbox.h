@@ -4,6 +4,8 @@
 
 #include "tests/support/RealProgram.h"
 
+#include <csignal>
+
 class Openbox {
 public:
     Openbox() {
@@ -28,6 +30,10 @@ public:
         manager_.terminate();
         manager_.waitForFinished(5000);
     }
+    // Stops and resumes the manager: a busy one answers as late as that.
+    void Pause() { ::kill(static_cast<pid_t>(manager_.processId()), SIGSTOP); }
+    void Resume() { ::kill(static_cast<pid_t>(manager_.processId()), SIGCONT); }
+
     Openbox(const Openbox&) = delete;
     Openbox& operator=(const Openbox&) = delete;
 

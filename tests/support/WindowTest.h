@@ -58,11 +58,18 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Lets deleteLater and queued events run.
+public:
+    // Lets deleteLater and queued events run. A window leaves once the one
+    // that follows is on the screen: its expose, the step queued after it and
+    // the deletion each take a round.
     static void Settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        for (int round = 0; round < 4; ++round) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
     }
+
+protected:
 
     static bool Visible(QWidget* window) { return window && window->isVisible(); }
 

@@ -40,7 +40,7 @@ frmMayanTarotResult& Reading(std::initializer_list<int> glyphs) {
     main.show();
     main.txtName->setText(QStringLiteral("Ana"));
     main.NextSequence();
-    QCoreApplication::processEvents();
+    WindowTest::Settle();
     return *Forms::Loaded<frmMayanTarotResult>();
 }
 
