@@ -172,6 +172,7 @@ void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
     RunStep([&] { next = showNext(); });
     if (!next || !next->isVisible()) return;
     WhenOnScreen(next, this, [this] {
+        if (!isVisible()) return;  // already handed over
         RunStep([this] {
             handingOver_ = true;
             close();
@@ -183,9 +184,9 @@ void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
 void WorkingWindow::closeEvent(QCloseEvent* event) {
     // A close is never refused. Any close but a hand-over, or the program
     // ending, passes the run to the exit screen; should that not come up,
-    // the run ends here rather than going on without a window.
-    // This window stays until the exit screen is on the screen; asked again
-    // meanwhile, it goes at once.
+    // the run ends here rather than going on without a window. The close
+    // waits until the exit screen is on the screen; asked again meanwhile,
+    // the window goes at once.
     const bool toExitScreen = !handingOver_ && !leaving_ && !ApplicationEnded();
     const bool exitScreenUp = toExitScreen && RunStep([] { ShowExitScreen(); }) && ExitScreenVisible();
     if (exitScreenUp && !OnScreen(ExitScreen())) {

@@ -54,8 +54,8 @@ protected:
 
     // Hands the run to the other working window, which `showNext` shows:
     // this window closes (without the exit screen) only once the other is
-    // up, so the user is never left without one; the exit screen stays
-    // hidden.
+    // on the screen, so the user is never left without one; the exit
+    // screen stays hidden.
     void HandOverTo(const std::function<QWidget*()>& showNext);
 
     // Gives a clickable caption its custom pointer. Like the window's icon,

@@ -10,10 +10,14 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
@@ -398,12 +402,6 @@ QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption, c
 }
 
 }  // namespace Controls
-
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QProxyStyle>
-#include <QScreen>
-#include <QStyle>
 
 namespace Controls {
 namespace {
