@@ -9,6 +9,8 @@
 #include "windows/shared/Twips.h"
 #include "windows/frmAbout.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -50,9 +52,79 @@ private:
     std::function<void()> then_;
 };
 
+// Keeps the user's input from a window that is on its way out: a command
+// started there (the import's file dialog, About, a message) would run its
+// own event loop, in which the window could be closed and deleted beneath
+// it. Closing it again stays possible.
+class InputHold final : public QObject {
+public:
+    explicit InputHold(QWidget* window) : QObject(window), window_(window) {
+        qApp->installEventFilter(this);
+        // An access key clicks its button a moment later, from a timer of
+        // the button's own: a click already on its way is dropped too.
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->window() == window) button->blockSignals(true);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!Held(event->type()) || !watched->isWidgetType()) return false;
+        // The window and its menus; a dialog of its own still takes input.
+        for (const QWidget* widget = static_cast<QWidget*>(watched); widget; widget = widget->parentWidget()) {
+            if (widget == window_) {
+                // Taken as handled, so that no shortcut acts on it either.
+                event->accept();
+                return true;
+            }
+            if (widget->isWindow() && widget->windowType() != Qt::Popup) return false;
+        }
+        return false;
+    }
+
+private:
+    static bool Held(QEvent::Type type) {
+        switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    const QWidget* window_;
+};
+
 bool OnScreen(const QWidget* window) {
     const QWindow* handle = window ? window->windowHandle() : nullptr;
     return !handle || handle->isExposed();
+}
+
+// Runs `then` once no dialog runs an event loop of its own: a window closed
+// inside that loop would be deleted beneath the dialog and the command that
+// opened it. The program's dialogs live as long as their command.
+void WhenNoDialog(QObject* context, const std::function<void()>& then) {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) {
+        then();
+        return;
+    }
+    QObject::connect(dialog, &QObject::destroyed, context, [context, then] { WhenNoDialog(context, then); },
+                     Qt::QueuedConnection);
 }
 
 void WhenOnScreen(QWidget* window, QObject* context, std::function<void()> then) {
@@ -168,17 +240,27 @@ void WorkingWindow::finishDressing() {
 }
 
 void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
+    if (Leaving()) return;
     QWidget* next = nullptr;
     RunStep([&] { next = showNext(); });
     if (!next || !next->isVisible()) return;
+    holdInput();
     WhenOnScreen(next, this, [this] {
-        if (!isVisible()) return;  // already handed over
-        RunStep([this] {
-            handingOver_ = true;
-            close();
+        WhenNoDialog(this, [this] {
+            if (!isVisible()) return;  // already handed over
+            RunStep([this] {
+                handingOver_ = true;
+                close();
+            });
+            RunStep([] { HideExitScreen(); });
         });
-        RunStep([] { HideExitScreen(); });
     });
+}
+
+void WorkingWindow::holdInput() {
+    if (inputHeld_) return;
+    inputHeld_ = true;
+    new InputHold(this);  // a child of the window, gone with it
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event) {
@@ -192,8 +274,11 @@ void WorkingWindow::closeEvent(QCloseEvent* event) {
     if (exitScreenUp && !OnScreen(ExitScreen())) {
         event->ignore();
         leaving_ = true;
+        holdInput();
         WhenOnScreen(ExitScreen(), this, [this] {
-            if (isVisible()) RunStep([this] { close(); });
+            WhenNoDialog(this, [this] {
+                if (isVisible()) RunStep([this] { close(); });
+            });
         });
         return;
     }

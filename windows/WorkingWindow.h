@@ -64,6 +64,9 @@ protected:
     // first sight of the window, and neither can be seen before it.
     void SetPointerAfterFirstPaint(QWidget* control, QCursor (*pointer)());
 
+    // Whether the window is on its way out: it then starts nothing new.
+    bool Leaving() const { return inputHeld_; }
+
     // The window no longer counts as loaded.
     virtual void Unload() = 0;
 
@@ -72,9 +75,12 @@ protected:
 
 private:
     void finishDressing();
+    // From here on the window takes no input: it is on its way out.
+    void holdInput();
 
     bool handingOver_ = false;
     bool leaving_ = false;  // for the exit screen, once it is on the screen
     bool dressed_ = false;
+    bool inputHeld_ = false;
     std::vector<std::pair<QPointer<QWidget>, QCursor (*)()>> pointers_;
 };

@@ -123,7 +123,7 @@ bool frmMain::NameCheck() {
 }
 
 void frmMain::NextSequence() {
-    if (!NameCheck()) return;
+    if (Leaving() || !NameCheck()) return;
     RunStep([] {
         ResultWindowTarget target;
         modMayanTarot::ComposeReading(target);

@@ -72,8 +72,10 @@ TEST_F(WindowManager, WindowsOpenWithTheirFrameCentredOnTheScreen) {
 
 // A window manager maps a new window in its own time, seconds when it is busy
 // (openbox is, while it reloads the keyboard map). Until it has, the window
-// the user leaves stays on the screen: Next, then Exit, each asked while the
-// manager is stopped.
+// the user leaves stays on the screen, and takes no more input: a dialog
+// opened from it would be left with its window deleted beneath it. Next,
+// then Exit, each asked while the manager is stopped, each followed by a
+// command that would open a dialog.
 TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
     ProgramHome home;
     RealProgram program(home);
@@ -81,9 +83,11 @@ TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
     ASSERT_FALSE(main.isEmpty());
     Keys(main, {});
     Type(QStringLiteral("Ana"));
-    const auto leaveWhileStopped = [&](const QString& window, const QString& key, int nextWidth) {
+    const auto leaveWhileStopped = [&](const QString& window, const QString& key, const QStringList& thenKeys,
+                                       int nextWidth) {
         manager_.Pause();
         Keys(window, {key});
+        Keys(window, thenKeys);
         QThread::msleep(1000);
         const QStringList meanwhile = program.Windows(kWindowTitle);
         manager_.Resume();
@@ -91,13 +95,40 @@ TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
         const QString next = program.WaitForWindowOfWidth(kWindowTitle, nextWidth);
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 10000 && program.Windows(kWindowTitle) != QStringList{next}) QThread::msleep(50);
-        EXPECT_EQ(program.Windows(kWindowTitle), QStringList{next}) << "the window left did not go";
+        while (clock.elapsed() < 10000 && program.Windows(QStringLiteral(".*")) != QStringList{next}) QThread::msleep(50);
+        EXPECT_EQ(program.Windows(QStringLiteral(".*")), QStringList{next}) << "the window left did not go, or opened a dialog";
         return next;
     };
-    const QString result = leaveWhileStopped(main, QStringLiteral("alt+g"), kResultWidth);
+    const QString result = leaveWhileStopped(main, QStringLiteral("alt+g"), {QStringLiteral("alt+o")}, kResultWidth);
     ASSERT_FALSE(result.isEmpty());
-    EXPECT_FALSE(leaveWhileStopped(result, QStringLiteral("alt+x"), kExitScreenWidth).isEmpty());
+    EXPECT_FALSE(
+        leaveWhileStopped(result, QStringLiteral("alt+x"), {QStringLiteral("alt+h"), QStringLiteral("a")}, kExitScreenWidth)
+            .isEmpty());
+}
+
+// Import's access key and then Next's, typed together: each button clicks a
+// moment after its key, so Next's click comes while Import's file dialog
+// runs. The main window waits for that dialog to end before it goes, rather
+// than being deleted beneath it.
+TEST_F(WindowManager, AWindowLeavesOnlyOnceItsDialogHasEnded) {
+    ProgramHome home;
+    RealProgram program(home);
+    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    ASSERT_FALSE(main.isEmpty());
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    Xdotool({QStringLiteral("key"), QStringLiteral("alt+o"), QStringLiteral("alt+g")});
+    const QString dialog = program.WaitForWindow(QStringLiteral("^Select the source file$"));
+    ASSERT_FALSE(dialog.isEmpty());
+    const QString result = program.WaitForWindowOfWidth(kWindowTitle, kResultWidth);
+    ASSERT_FALSE(result.isEmpty()) << "Next's click did not come while the dialog ran";
+    QThread::msleep(500);
+    EXPECT_TRUE(program.Windows(kWindowTitle).contains(main)) << "the main window went while its dialog ran";
+    Keys(dialog, {QStringLiteral("Escape")});
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && program.Windows(QStringLiteral(".*")) != QStringList{result}) QThread::msleep(50);
+    EXPECT_EQ(program.Windows(QStringLiteral(".*")), QStringList{result});
 }
 
 namespace {
