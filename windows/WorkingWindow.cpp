@@ -52,20 +52,33 @@ private:
     std::function<void()> then_;
 };
 
-// Keeps the user's input from a window that is on its way out: a command
-// started there (the import's file dialog, About, a message) would run its
-// own event loop, in which the window could be closed and deleted beneath
-// it. Closing it again stays possible.
-class InputHold final : public QObject {
+// A window's way out, from the moment it is asked to go until it has gone:
+// what waits for the window that follows belongs to it, and while it lasts
+// the window takes no input. A command started there (the import's file
+// dialog, About, a message) would run its own event loop, in which the
+// window could be closed and deleted beneath it. Closing it again stays
+// possible. Should the window be handed the run back meanwhile, its way
+// out is dropped whole.
+class WayOut final : public QObject {
 public:
-    explicit InputHold(QWidget* window) : QObject(window), window_(window) {
+    explicit WayOut(QWidget* window) : QObject(window), window_(window) {
         qApp->installEventFilter(this);
         // An access key clicks its button a moment later, from a timer of
         // the button's own: a click already on its way is dropped too.
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            if (button->window() == window) button->blockSignals(true);
+            if (button->window() == window && !button->signalsBlocked()) {
+                button->blockSignals(true);
+                held_.emplace_back(button);
+            }
         }
     }
+    ~WayOut() override {
+        for (const QPointer<QAbstractButton>& button : held_) {
+            if (button) button->blockSignals(false);
+        }
+    }
+    WayOut(const WayOut&) = delete;
+    WayOut& operator=(const WayOut&) = delete;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -107,6 +120,7 @@ private:
     }
 
     const QWidget* window_;
+    std::vector<QPointer<QAbstractButton>> held_;
 };
 
 bool OnScreen(const QWidget* window) {
@@ -244,9 +258,10 @@ void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
     QWidget* next = nullptr;
     RunStep([&] { next = showNext(); });
     if (!next || !next->isVisible()) return;
-    holdInput();
-    WhenOnScreen(next, this, [this] {
-        WhenNoDialog(this, [this] {
+    // Handed the run back before it had gone, the other window stays.
+    if (auto* other = qobject_cast<WorkingWindow*>(next)) other->stay();
+    WhenOnScreen(next, leave(), [this] {
+        WhenNoDialog(wayOut_, [this] {
             if (!isVisible()) return;  // already handed over
             RunStep([this] {
                 handingOver_ = true;
@@ -257,10 +272,14 @@ void WorkingWindow::HandOverTo(const std::function<QWidget*()>& showNext) {
     });
 }
 
-void WorkingWindow::holdInput() {
-    if (inputHeld_) return;
-    inputHeld_ = true;
-    new InputHold(this);  // a child of the window, gone with it
+QObject* WorkingWindow::leave() {
+    if (!wayOut_) wayOut_ = new WayOut(this);
+    return wayOut_;
+}
+
+void WorkingWindow::stay() {
+    delete wayOut_;
+    leaving_ = false;
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event) {
@@ -274,9 +293,8 @@ void WorkingWindow::closeEvent(QCloseEvent* event) {
     if (exitScreenUp && !OnScreen(ExitScreen())) {
         event->ignore();
         leaving_ = true;
-        holdInput();
-        WhenOnScreen(ExitScreen(), this, [this] {
-            WhenNoDialog(this, [this] {
+        WhenOnScreen(ExitScreen(), leave(), [this] {
+            WhenNoDialog(wayOut_, [this] {
                 if (isVisible()) RunStep([this] { close(); });
             });
         });

@@ -65,7 +65,7 @@ protected:
     void SetPointerAfterFirstPaint(QWidget* control, QCursor (*pointer)());
 
     // Whether the window is on its way out: it then starts nothing new.
-    bool Leaving() const { return inputHeld_; }
+    bool Leaving() const { return !wayOut_.isNull(); }
 
     // The window no longer counts as loaded.
     virtual void Unload() = 0;
@@ -75,12 +75,15 @@ protected:
 
 private:
     void finishDressing();
-    // From here on the window takes no input: it is on its way out.
-    void holdInput();
+    // The window's way out, begun on the first call: from then on it takes
+    // no input. What waits for its going lives as long as the way out.
+    QObject* leave();
+    // Drops the way out: the window stays after all.
+    void stay();
 
     bool handingOver_ = false;
     bool leaving_ = false;  // for the exit screen, once it is on the screen
     bool dressed_ = false;
-    bool inputHeld_ = false;
+    QPointer<QObject> wayOut_;
     std::vector<std::pair<QPointer<QWidget>, QCursor (*)()>> pointers_;
 };
