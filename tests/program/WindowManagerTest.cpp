@@ -46,6 +46,23 @@ QPoint OffCentre(const QString& window) {
     return off;
 }
 
+// The main window once it is up, with a name typed into it.
+QString MainWithAName(const RealProgram& program) {
+    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    if (main.isEmpty()) return {};
+    Keys(main, {});
+    Type(QStringLiteral("Ana"));
+    return main;
+}
+
+// Every window the program shows, once only `window` is left or after 10 s.
+QStringList WhenOnlyWindowIs(const RealProgram& program, const QString& window) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && program.Windows(QStringLiteral(".*")) != QStringList{window}) QThread::msleep(50);
+    return program.Windows(QStringLiteral(".*"));
+}
+
 class WindowManager : public ::testing::Test {
 protected:
     Openbox manager_;
@@ -56,13 +73,11 @@ protected:
 TEST_F(WindowManager, WindowsOpenWithTheirFrameCentredOnTheScreen) {
     ProgramHome home;
     RealProgram program(home);
-    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    const QString main = MainWithAName(program);
     ASSERT_FALSE(main.isEmpty());
     const QPoint mainOff = OffCentre(main);
     EXPECT_LE(mainOff.manhattanLength(), 1) << "main window off by " << mainOff.x() << ", " << mainOff.y();
 
-    Keys(main, {});
-    Type(QStringLiteral("Ana"));
     Keys(main, {QStringLiteral("alt+g")});
     const QString result = program.WaitForWindowOfWidth(kWindowTitle, kResultWidth);
     ASSERT_FALSE(result.isEmpty());
@@ -79,10 +94,8 @@ TEST_F(WindowManager, WindowsOpenWithTheirFrameCentredOnTheScreen) {
 TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
     ProgramHome home;
     RealProgram program(home);
-    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    const QString main = MainWithAName(program);
     ASSERT_FALSE(main.isEmpty());
-    Keys(main, {});
-    Type(QStringLiteral("Ana"));
     const auto leaveWhileStopped = [&](const QString& window, const QString& key, const QStringList& thenKeys,
                                        int nextWidth) {
         manager_.Pause();
@@ -93,10 +106,7 @@ TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
         manager_.Resume();
         EXPECT_EQ(meanwhile, QStringList{window}) << "no window on the screen while the next one waited";
         const QString next = program.WaitForWindowOfWidth(kWindowTitle, nextWidth);
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000 && program.Windows(QStringLiteral(".*")) != QStringList{next}) QThread::msleep(50);
-        EXPECT_EQ(program.Windows(QStringLiteral(".*")), QStringList{next}) << "the window left did not go, or opened a dialog";
+        EXPECT_EQ(WhenOnlyWindowIs(program, next), QStringList{next}) << "the window left did not go, or opened a dialog";
         return next;
     };
     const QString result = leaveWhileStopped(main, QStringLiteral("alt+g"), {QStringLiteral("alt+o")}, kResultWidth);
@@ -113,10 +123,8 @@ TEST_F(WindowManager, AWindowStaysUntilTheOneThatFollowsIsOnTheScreen) {
 TEST_F(WindowManager, AWindowLeavesOnlyOnceItsDialogHasEnded) {
     ProgramHome home;
     RealProgram program(home);
-    const QString main = program.WaitForWindowOfWidth(kWindowTitle, kMainWidth);
+    const QString main = MainWithAName(program);
     ASSERT_FALSE(main.isEmpty());
-    Keys(main, {});
-    Type(QStringLiteral("Ana"));
     Xdotool({QStringLiteral("key"), QStringLiteral("alt+o"), QStringLiteral("alt+g")});
     const QString dialog = program.WaitForWindow(QStringLiteral("^Select the source file$"));
     ASSERT_FALSE(dialog.isEmpty());
@@ -125,10 +133,7 @@ TEST_F(WindowManager, AWindowLeavesOnlyOnceItsDialogHasEnded) {
     QThread::msleep(500);
     EXPECT_TRUE(program.Windows(kWindowTitle).contains(main)) << "the main window went while its dialog ran";
     Keys(dialog, {QStringLiteral("Escape")});
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000 && program.Windows(QStringLiteral(".*")) != QStringList{result}) QThread::msleep(50);
-    EXPECT_EQ(program.Windows(QStringLiteral(".*")), QStringList{result});
+    EXPECT_EQ(WhenOnlyWindowIs(program, result), QStringList{result});
 }
 
 namespace {
